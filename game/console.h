@@ -1,0 +1,54 @@
+// The console dialogue: standard input read one whole line at a time,
+// standard output for the dialogue, standard error for the fatal report.
+// Every line and every prompt is flushed as soon as it is written.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string_view>
+
+#include "game/free_format.h"
+
+namespace tf {
+
+// What an answer prompt got.
+enum class Answer {
+  kValue,       // an integer was read into the answer
+  kNull,        // a null value: the answer keeps its previous value
+  kUnreadable,  // not an integer (the caller asks again in its own way)
+};
+
+class Console {
+ public:
+  Console(std::istream& in, std::ostream& out, std::ostream& err);
+
+  // One blank, then the text with all its characters, then a line feed.
+  void free_line(std::string_view text);
+  // The laid-out text exactly, then a line feed.
+  void formatted_line(std::string_view text);
+  // The laid-out text exactly, leaving the cursor on the line.
+  void prompt(std::string_view text);
+  // The free-form line of two blanks: three blanks on the screen.
+  void spacer();
+  // The free-form line " ---------------".
+  void rule();
+
+  // Reads one console line, whatever it holds, and ignores it. At the end of
+  // the console input the run ends with the fatal report.
+  void enter_wait();
+
+  // Writes `prompt_text` as a prompt line and reads one integer in free
+  // format into `answer`. At the end of the console input the run ends with
+  // the fatal report instead of asking for ever.
+  Answer answer_prompt(std::string_view prompt_text, std::int32_t& answer);
+
+  std::ostream& err() { return *err_; }
+
+ private:
+  LineSource in_;
+  std::ostream* out_;
+  std::ostream* err_;
+};
+
+}  // namespace tf

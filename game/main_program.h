@@ -1,0 +1,31 @@
+// One run of the program is one game: start-up, task loop, ending.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <ostream>
+
+namespace tf {
+
+// Where a game talks and keeps its files. The real program passes the
+// standard streams, the working directory and no seed (the clock seeds the
+// stream); tests pass their own.
+struct GameIo {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  std::filesystem::path dir;
+  std::optional<std::int32_t> seed;
+};
+
+// Exit status of a run: 0 after the ending sequence, 255 after the fatal
+// report, 2 after a table group that could not be created.
+constexpr int kExitNormal = 0;
+constexpr int kExitFatal = 255;
+constexpr int kExitNoMemory = 2;
+
+int run_game(const GameIo& io);
+
+}  // namespace tf

@@ -1,0 +1,85 @@
+// The game's tables and state, all owned by the main program for the whole
+// run and handed by reference to the procedures that read or fill them.
+//
+// Entries are stored 0-based: the entry whose ID is e lives at index e - 1 of
+// every entry table. Crosses likewise: cross c at index c - 1.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/sizes.h"
+#include "genetics/geno.h"
+#include "genetics/genome.h"
+#include "genetics/ran2.h"
+
+namespace tf {
+
+// The cross tables, created once the records of Crosses.csv are counted.
+struct CrossTables {
+  std::vector<std::int32_t> crosssize;               // CROSSSIZE: F2 plants asked for
+  std::vector<std::array<std::int32_t, 2>> crosspar;  // CROSSPAR: parent 1 and parent 2
+  // Created with `ncross` rows, every cell 0; may throw bad_alloc.
+  void create(std::size_t ncross);
+  std::size_t ncross() const { return crosssize.size(); }
+};
+
+// The fixed genome tables, created with the cross tables.
+struct GenomeTables {
+  LocusMap locmap;          // LOCMAP, NLOCI rows
+  ParentGenotypes pargeno;  // PARGENO, NPAR rows
+  QtlEffectTable qtleff;    // QTLEFF, NQTL rows
+  MarkerEffects mrkeff;     // MRKEFF, NCOEF rows
+  void create();
+};
+
+// The entry table: one row per entry, created once the crosses are accepted.
+struct EntryTable {
+  std::vector<double> errmean;                       // ERRMEAN: work table of the trials
+  std::vector<std::int32_t> id;                      // ID(e) = e
+  GenoTable geno;                                    // GENO: F2 plant, after task 3 the line
+  std::vector<std::int32_t> fhbstat_f2;              // FHBSTAT_F2: 2, 1 or 0
+  std::vector<std::int32_t> fhbstat_ri;              // FHBSTAT_RI: 2 or 0
+  std::vector<TraitValues> pred_f2;                  // PRED_F2, trait units
+  std::vector<TraitValues> pred_ri;                  // PRED_RI, trait units
+  std::vector<TraitValues> g_ri;                     // G_RI, trait scale after task 3
+  std::vector<std::array<std::int32_t, 2>> plantpar;  // PLANTPAR
+  std::vector<std::int32_t> keep;                    // KEEP: only 1 means kept
+  std::vector<std::array<double, MAXCOL>> pheno;     // PHENO: value columns
+
+  // Created with `nplant` rows, every cell 0; may throw bad_alloc.
+  void create(std::size_t nplant);
+  std::size_t nplant() const { return id.size(); }
+};
+
+// The value columns' headings: names, locations and LSDs.
+struct ResultColumns {
+  std::int32_t ncol = 0;                        // NCOL: value columns in use, 0..12
+  std::array<std::string, NCOLHEAD> colhead;    // COLHEAD, each 12 characters
+  std::array<std::int32_t, MAXCOL> nlocs = {};  // NLOCS, 0 for a prediction column
+  std::array<float, MAXCOL> lsd = {};           // LSD(10%), 0.0 for a prediction column
+  ResultColumns();
+};
+
+// The game state: scalars of the main program.
+struct GameState {
+  float balance = 250000.0F;  // BALANCE, dollars
+  RandomStream stream;        // IDUM and the rest of the stream's state
+  std::int32_t errflag = 0;   // ERRFLAG: 1 when the crosses are rejected
+  std::int32_t task = 0;      // TASK: the code last chosen at the menu
+  std::int32_t stage = 0;     // STAGE: 0 F2 plants, 1 inbred lines
+  std::int32_t year = 1;      // YEAR: the next trial year, 4 after three trials
+  std::int32_t fhbdone = 0;
+  std::int32_t gwsf2done = 0;
+  std::int32_t gwsridone = 0;
+  std::int32_t phenodone = 0;
+  std::int32_t overflag = 0;  // OVERFLAG: 0 charged, 1 refused
+  std::int32_t nkept = 0;
+  std::int32_t nscreen = 0;
+  std::int32_t lineid = 0;
+};
+
+}  // namespace tf

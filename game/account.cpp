@@ -1,0 +1,63 @@
+#include "game/account.h"
+
+#include <string>
+
+#include "game/fixed_data.h"
+#include "game/text_format.h"
+
+namespace tf {
+
+namespace {
+
+// Makes or refuses one charge and reports it; `decimals` is 0 for budget
+// and 2 for budget2.
+void charge(Console& con, float expense, float& balance, std::int32_t& overflag, int decimals) {
+  if (balance >= expense) {
+    overflag = 0;
+    balance = balance - expense;
+    con.spacer();
+    con.formatted_line("          --->>> Remaining balance: $ " + fixed_field(balance, 12, decimals));
+    con.spacer();
+    return;
+  }
+  con.spacer();
+  con.formatted_line("          --->>> Expenses exceed remaining funds");
+  con.formatted_line("                    Balance:  $ " + fixed_field(balance, 12, decimals));
+  con.formatted_line("                    Expenses: $ " + fixed_field(expense, 12, decimals));
+  con.spacer();
+  overflag = 1;
+}
+
+}  // namespace
+
+void budget(Console& con, std::int32_t nunits, std::int32_t task, float& balance,
+            std::int32_t& overflag) {
+  const float expense = static_cast<float>(nunits) * COST[static_cast<std::size_t>(task)];
+  charge(con, expense, balance, overflag, 0);
+}
+
+void budget2(Console& con, std::int32_t nkept, std::int32_t task, float& balance,
+             std::int32_t& overflag, std::int32_t nloc_yp, std::int32_t nloc_fhb) {
+  const float kept = static_cast<float>(nkept);
+  const float yp_plot = static_cast<float>(nloc_yp) * COST[4];
+  const float fhb_plot = static_cast<float>(nloc_fhb) * COST[5];
+  float expense = 0.0F;
+  if (task == 4) {
+    expense = yp_plot * kept;
+  } else if (task == 5) {
+    expense = fhb_plot * kept;
+  } else {
+    expense = (yp_plot + fhb_plot) * kept;
+  }
+  charge(con, expense, balance, overflag, 2);
+}
+
+std::int32_t nkeep(const std::vector<std::int32_t>& keep) {
+  std::int32_t nkept = 0;
+  for (const std::int32_t k : keep) {
+    if (k == 1) ++nkept;
+  }
+  return nkept;
+}
+
+}  // namespace tf

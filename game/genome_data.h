@@ -1,0 +1,34 @@
+// The genome model's three data files, read at every start, and the trait
+// scale that brings raw genotypic values to trait units.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "game/file_channel.h"
+#include "game/sizes.h"
+#include "game/tables.h"
+
+namespace tf {
+
+// zForbidden.csv: NLOCI records of locus code, chromosome, position. A code
+// outside -NMRK..-1 and 1..NQTL would index outside the effect and score
+// tables: it ends the run with the fatal report.
+void load_locus_map(FileChannel& files, LocusMap& locmap);
+
+// zHandsOff.csv: NPAR groups of NLOCI allele codes, each group beginning on a
+// new line. A code other than 1 or 2 ends the run with the fatal report.
+void load_parent_genotypes(FileChannel& files, ParentGenotypes& pargeno);
+
+// zKeepOut.csv: NCOEF records of three reals, the marker effects and then
+// the intercepts.
+void load_marker_effects(FileChannel& files, MarkerEffects& mrkeff);
+
+// VE per trait: ((SG^2 - SG^2 x H2) x 4) / H2 in double, H2 widened.
+std::array<double, NTRAIT> plot_error_variances();
+
+// Brings raw genotypic values to the trait scale, in place:
+// ((g - ZMEAN) / ZSG) x SG + MEAN.
+void rescale(std::vector<TraitValues>& values);
+
+}  // namespace tf

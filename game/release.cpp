@@ -1,0 +1,74 @@
+#include "game/release.h"
+
+#include <string>
+
+#include "game/text_format.h"
+
+namespace tf {
+
+namespace {
+
+// The standards, compared with the unrounded values.
+constexpr double kProteinLow = 8.995;
+constexpr double kProteinHigh = 12.00499;
+constexpr double kFhbHigh = 5.00499;
+// The Fhb floor: the single-precision number nearest to 0.001.
+constexpr double kFhbFloor = static_cast<double>(0.001F);
+
+// Asks until the answer is an entry's ID. A null answer keeps the last
+// integer, which lies outside the range while the loop still asks, or there
+// is none yet: either way the prompt comes again.
+std::int32_t ask_line_id(Console& con, std::int32_t& lineid, std::size_t nplant) {
+  for (;;) {
+    con.spacer();
+    const Answer answer =
+        con.answer_prompt("  Line ID number [from RESULTS.CSV file] of selected line : ", lineid);
+    if (answer != Answer::kValue) continue;
+    if (lineid >= 1 && static_cast<std::size_t>(lineid) <= nplant) return lineid;
+  }
+}
+
+}  // namespace
+
+void release_check(Console& con, GameState& state, EntryTable& entries) {
+  if (entries.nplant() == 0) {
+    con.free_line(" There is no line to release");
+    return;
+  }
+  const std::size_t e = static_cast<std::size_t>(ask_line_id(con, state.lineid, entries.nplant())) - 1;
+  TraitValues& g = entries.g_ri[e];
+
+  con.spacer();
+  con.rule();
+  con.spacer();
+  con.free_line(" The genotypic values of the line you released are as follows:");
+  con.spacer();
+  con.formatted_line("  Line ID " + int_field(entries.id[e], 6) + ", from Parent " +
+                     int_field(entries.plantpar[e][0], 2) + " x Parent " +
+                     int_field(entries.plantpar[e][1], 2));
+  con.spacer();
+  con.formatted_line("       Yield [bushels/acre] = " + fixed_field(g[0], 12, 2));
+  con.formatted_line("  Protein concentration [%] = " + fixed_field(g[1], 12, 2));
+  if (g[2] < kFhbFloor) g[2] = kFhbFloor;
+  con.formatted_line("           Fhb severity [%] = " + fixed_field(g[2], 12, 2));
+  con.spacer();
+
+  const bool protok = kProteinLow <= g[1] && g[1] <= kProteinHigh;
+  const bool fhbok = g[2] <= kFhbHigh;
+  const char* verdict = nullptr;
+  if (protok && fhbok) {
+    verdict = " The new line meets the standards for both protein and Fhb";
+  } else if (protok) {
+    verdict = " The new line meets the standard for protein but not for Fhb";
+  } else if (fhbok) {
+    verdict = " The new line meets the standard for Fhb but not for protein";
+  } else {
+    verdict = " The new line failed to meet the standards for protein and Fhb";
+  }
+  con.spacer();
+  con.free_line(verdict);
+  con.spacer();
+  con.free_line(protok && fhbok ? " CONGRATULATIONS!" : " Try again!");
+}
+
+}  // namespace tf

@@ -1,0 +1,132 @@
+#include "game/task_loop.h"
+
+#include <cstdint>
+
+#include "game/account.h"
+#include "game/fixed_data.h"
+#include "game/genome_data.h"
+#include "game/menu.h"
+#include "game/release.h"
+#include "genetics/population.h"
+#include "selection/f2_table.h"
+#include "selection/line_predictions.h"
+#include "selection/screening.h"
+#include "trials/trial.h"
+
+namespace tf {
+
+namespace {
+
+enum class TaskOutcome {
+  kDone,      // back to the menu
+  kRefused,   // the funds do not cover the task: the game ends
+  kReleased,  // a line was released: the game ends
+};
+
+// Charges `units` of task `task` through budget; false when refused.
+bool charged(Game& game, std::int32_t units) {
+  GameState& s = game.state;
+  budget(game.con, units, s.task, s.balance, s.overflag);
+  return s.overflag == 0;
+}
+
+// Task 1: only kept entries whose parents differ in CARRIER are charged.
+TaskOutcome marker_screening(Game& game) {
+  GameState& s = game.state;
+  const EntryTable& en = game.entries;
+  s.nscreen = 0;
+  for (std::size_t e = 0; e < en.nplant(); ++e) {
+    const auto& par = en.plantpar[e];
+    if (en.keep[e] == 1 && CARRIER[par[0] - 1] != CARRIER[par[1] - 1]) ++s.nscreen;
+  }
+  if (!charged(game, s.nscreen)) return TaskOutcome::kRefused;
+  fhbqtl(game.con, s.stage, game.entries.keep, en.fhbstat_f2, en.fhbstat_ri, s.nkept);
+  s.fhbdone = 1;
+  return TaskOutcome::kDone;
+}
+
+// Task 2: the F2 prediction table, or the line predictions in the results table.
+TaskOutcome genomewide_predictions(Game& game) {
+  GameState& s = game.state;
+  s.nkept = nkeep(game.entries.keep);
+  if (!charged(game, s.nkept)) return TaskOutcome::kRefused;
+  if (s.stage == 0) {
+    gwsf2(game);
+    s.gwsf2done = 1;
+  } else {
+    gwsri(game);
+    s.gwsridone = 1;
+  }
+  return TaskOutcome::kDone;
+}
+
+// Task 3: every entry, kept or dropped, becomes an inbred line on the trait scale.
+TaskOutcome inbred_lines(Game& game) {
+  GameState& s = game.state;
+  EntryTable& en = game.entries;
+  s.nkept = nkeep(en.keep);
+  if (!charged(game, s.nkept)) return TaskOutcome::kRefused;
+  const GenomeTables& g = game.genome;
+  rilines(game.con, GenomeModel{g.locmap, g.qtleff, g.pargeno, g.mrkeff}, s.stream, en.geno,
+          en.g_ri, en.pred_ri, en.fhbstat_ri);
+  rescale(en.g_ri);
+  s.stage = 1;
+  return TaskOutcome::kDone;
+}
+
+// Tasks 4, 5, 6: each trial, of whichever kind, takes one trial year.
+TaskOutcome field_trial(Game& game) {
+  GameState& s = game.state;
+  TrialOutcome outcome = TrialOutcome::kDone;
+  if (s.task == 4) {
+    outcome = phenyldprot(game);
+  } else if (s.task == 5) {
+    outcome = phenfhb(game);
+  } else {
+    outcome = phen3(game);
+  }
+  if (outcome == TrialOutcome::kGameEnds) return TaskOutcome::kRefused;
+  s.year += 1;
+  s.phenodone = 1;
+  return TaskOutcome::kDone;
+}
+
+TaskOutcome release(Game& game) {
+  release_check(game.con, game.state, game.entries);
+  return TaskOutcome::kReleased;
+}
+
+struct Task {
+  std::int32_t code;
+  TaskOutcome (*run)(Game&);
+};
+
+// The dispatch: the menu returns only these codes.
+constexpr Task kTasks[] = {
+    {1, marker_screening}, {2, genomewide_predictions}, {3, inbred_lines}, {4, field_trial},
+    {5, field_trial},      {6, field_trial},            {99, release},
+};
+
+}  // namespace
+
+int task_loop(Game& game) {
+  for (;;) {
+    menu(game.con, game.state);
+    for (const Task& task : kTasks) {
+      if (task.code != game.state.task) continue;
+      switch (task.run(game)) {
+        case TaskOutcome::kDone:
+          break;
+        case TaskOutcome::kRefused:
+          game.con.spacer();
+          game.con.formatted_line("          --->>> Program terminated");
+          return ending_sequence(game.con);
+        case TaskOutcome::kReleased:
+          return ending_sequence(game.con);
+      }
+      break;
+    }
+  }
+}
+
+}  // namespace tf

@@ -1,0 +1,103 @@
+#include "game/account.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/dialogue.h"
+
+namespace tf {
+namespace {
+
+using test::ScriptedConsole;
+
+TEST(Account, StartChargeAndRefusedChargeLines) {
+  ScriptedConsole sc;
+  float balance = 250000.0F;
+  std::int32_t overflag = -1;
+  budget(sc.con, 4, 0, balance, overflag);
+  EXPECT_EQ(overflag, 0);
+  EXPECT_EQ(balance, 249900.0F);
+  budget(sc.con, 100000, 1, balance, overflag);  // 400000 dollars of marker tests
+  EXPECT_EQ(overflag, 1);
+  EXPECT_EQ(balance, 249900.0F);
+  EXPECT_EQ(sc.out.str(),
+            "   \n"
+            "          --->>> Remaining balance: $      249900.\n"
+            "   \n"
+            "   \n"
+            "          --->>> Expenses exceed remaining funds\n"
+            "                    Balance:  $      249900.\n"
+            "                    Expenses: $      400000.\n"
+            "   \n");
+}
+
+TEST(Account, TrialChargesShowTwoDecimals) {
+  ScriptedConsole sc;
+  float balance = 250000.0F;
+  std::int32_t overflag = -1;
+  budget2(sc.con, 40, 4, balance, overflag, 5, 5);  // 8400 dollars
+  EXPECT_EQ(overflag, 0);
+  EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $    241600.00\n   \n");
+  EXPECT_EQ(balance, 241600.0F);
+}
+
+TEST(Account, TrialExpenseByTask) {
+  struct Case {
+    std::int32_t task;
+    std::int32_t nloc_yp;
+    std::int32_t nloc_fhb;
+    float expense;
+  };
+  // 40 kept entries, 5 yield-and-protein and 2 Fhb locations.
+  const Case cases[] = {{4, 5, 5, 8400.0F}, {5, 2, 2, 400.0F}, {6, 5, 2, 8800.0F}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.task);
+    ScriptedConsole sc;
+    float balance = 10000.0F;
+    std::int32_t overflag = -1;
+    budget2(sc.con, 40, c.task, balance, overflag, c.nloc_yp, c.nloc_fhb);
+    EXPECT_EQ(overflag, 0);
+    EXPECT_EQ(balance, 10000.0F - c.expense);
+  }
+}
+
+TEST(Account, ChargesAtTheEdges) {
+  {
+    SCOPED_TRACE("an expense equal to the balance is charged to 0");
+    ScriptedConsole sc;
+    float balance = 120.0F;
+    std::int32_t overflag = -1;
+    budget(sc.con, 30, 1, balance, overflag);
+    EXPECT_EQ(overflag, 0);
+    EXPECT_EQ(balance, 0.0F);
+    EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $           0.\n   \n");
+  }
+  {
+    SCOPED_TRACE("zero units are charged and reported");
+    ScriptedConsole sc;
+    float balance = 250000.0F;
+    std::int32_t overflag = -1;
+    budget(sc.con, 0, 0, balance, overflag);
+    EXPECT_EQ(overflag, 0);
+    EXPECT_EQ(balance, 250000.0F);
+    EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $      250000.\n   \n");
+  }
+  {
+    SCOPED_TRACE("one dollar short is refused");
+    ScriptedConsole sc;
+    float balance = 119.0F;
+    std::int32_t overflag = -1;
+    budget(sc.con, 30, 1, balance, overflag);
+    EXPECT_EQ(overflag, 1);
+    EXPECT_EQ(balance, 119.0F);
+  }
+}
+
+TEST(Account, NkeepCountsOnlyTheValueOne) {
+  EXPECT_EQ(nkeep({}), 0);
+  EXPECT_EQ(nkeep({1, 0, 1, 2, -1, 1}), 3);
+}
+
+}  // namespace
+}  // namespace tf

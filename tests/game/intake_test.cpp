@@ -1,0 +1,221 @@
+// The intake of Crosses.csv: the waits, the count, the reading and the checks.
+#include "game/intake.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <streambuf>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/main_program.h"
+
+#include "support/dialogue.h"
+
+namespace tf {
+namespace {
+
+using test::run_in_process;
+using test::TempDir;
+
+const std::string kClosedPrompt =
+    "  Make sure the CROSSES.CSV file is closed\n"
+    "  Press <Enter> to continue\n";
+const std::string kCreating = "   \n  Creating F2 plants within each cross ...\n";
+const std::string kEnding = "   \n   \n  Press <Enter> to EXIT\n   \n";
+
+std::string error_report(const std::string& line1, const std::string& line2) {
+  return "   \n  ERROR:\n " + line1 + "\n " + line2 + "\n";
+}
+
+const std::string kRangeReport = error_report(
+    "   Parent numbers must be 1 to 15 and cross sizes 0 to 2000",
+    "   Modify the CROSSES.CSV file accordingly");
+const std::string kSizeReport = error_report(
+    "   The size of at least one cross exceeeded the maximum of 2000",
+    "   Modify the CROSSES.CSV file accordingly");
+const std::string kDuplicateReport = error_report(
+    "   Duplicate crosses were found",
+    "   Make sure each cross in the CROSSES.CSV file is unique");
+
+// The dialogue after the banner, up to the end of the intake's report.
+std::string after_banner(const std::string& out) {
+  const std::string banner_end = " -------------------------------------------------\n   \n   \n";
+  return out.substr(out.find(banner_end) + banner_end.size());
+}
+
+TEST(Intake, InvalidCrossesEndTheGameWithTheirReport) {
+  struct Case {
+    const char* name;
+    std::string crosses;
+    std::string report;
+  };
+  const Case cases[] = {
+      {"2001 plants", "1,2,2001\n", kSizeReport},
+      {"3 x 7 and 7 x 3, whatever the sizes", "3,7,10\n1,2,5\n7,3,99\n", kDuplicateReport},
+      {"4 x 4 twice", "4,4,10\n4,4,20\n", kDuplicateReport},
+      {"size and duplicates: only the size report", "1,2,5\n1,2,2001\n", kSizeReport},
+      {"parent 0", "0,2,10\n", kRangeReport},
+      {"parent 16", "1,16,10\n", kRangeReport},
+      {"negative size", "1,2,-1\n", kRangeReport},
+      {"an empty field", "1,,10\n", kRangeReport},
+      {"a slash before the third value", "1,2/\n", kRangeReport},
+      {"a null repeat", "1,2*\n", kRangeReport},
+      {"range before size, over all records", "1,2,2001\n3,17,5\n", kRangeReport},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    dir.write("Crosses.csv", c.crosses);
+    // One line for the closed-file prompt, one for the ending; the third is not read.
+    const auto run = run_in_process(dir, "\nend\nnot read\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(after_banner(run.out), kClosedPrompt + kCreating + c.report + kEnding);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
+  }
+}
+
+TEST(Intake, EndingSequenceConsumesExactlyOneLine) {
+  TempDir dir;
+  dir.write("Crosses.csv", "1,2,2001\n");
+  std::istringstream in("\nend\nnot read\n");
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(run_game(GameIo{in, out, err, dir.path(), -1}), 0);
+  std::string rest;
+  std::getline(in, rest);
+  EXPECT_EQ(rest, "not read");
+}
+
+// Console input that runs `hook` with each line's number just before the
+// program gets that line, so that a test can act while the program waits.
+class HookedInput : public std::streambuf {
+ public:
+  HookedInput(std::vector<std::string> lines, std::function<void(std::size_t)> hook)
+      : lines_(std::move(lines)), hook_(std::move(hook)) {}
+
+ protected:
+  int_type underflow() override {
+    if (next_ == lines_.size()) return traits_type::eof();
+    hook_(next_);
+    std::string& line = lines_[next_++];
+    setg(line.data(), line.data(), line.data() + line.size());
+    return traits_type::to_int_type(line[0]);
+  }
+
+ private:
+  std::vector<std::string> lines_;
+  std::function<void(std::size_t)> hook_;
+  std::size_t next_ = 0;
+};
+
+TEST(Intake, WaitsForTheFileThenAsksOnceForItToBeClosed) {
+  TempDir dir;
+  // The player writes Crosses.csv while the program waits for the second line.
+  HookedInput input({"\n", "\n", "\n"}, [&](std::size_t line) {
+    if (line == 1) dir.write("Crosses.csv", "1,2,5\n3,4,6\n");
+  });
+  std::istream in(&input);
+  std::ostringstream out;
+  std::ostringstream err;
+  Console con(in, out, err);
+  FileChannel files(dir.path());
+  EXPECT_EQ(crosses_first_half(con, files), 2);
+  const std::string missing =
+      "  The CROSSES.CSV file cannot be found\n"
+      "  Double check, then press <Enter> to continue\n"
+      "   \n";
+  EXPECT_EQ(out.str(), missing + missing + kClosedPrompt + kCreating);
+}
+
+TEST(Intake, ClosedFilePromptRepeatsWhileTheFileCannotBeOpened) {
+  TempDir dir;
+  // A folder of that name exists but cannot be opened as a file; the player
+  // puts the real file in its place while the program waits.
+  std::filesystem::create_directory(dir.path() / "Crosses.csv");
+  HookedInput input({"\n", "\n", "\n"}, [&](std::size_t line) {
+    if (line == 1) {
+      std::filesystem::remove(dir.path() / "Crosses.csv");
+      dir.write("Crosses.csv", "1,2,5\n");
+    }
+  });
+  std::istream in(&input);
+  std::ostringstream out;
+  std::ostringstream err;
+  Console con(in, out, err);
+  FileChannel files(dir.path());
+  EXPECT_EQ(crosses_first_half(con, files), 1);
+  EXPECT_EQ(out.str(), kClosedPrompt + kClosedPrompt + kCreating);
+}
+
+TEST(Intake, CountsEveryLine) {
+  struct Case {
+    const char* name;
+    std::string contents;
+    std::int32_t ncross;
+  };
+  const Case cases[] = {
+      {"no records", "", 0},
+      {"three records", "1,2,3\n4,5,6\n7,8,9\n", 3},
+      {"a last line without a line feed", "1,2,3\n4,5,6", 2},
+      {"empty lines count", "1,2,3\n\n4,5,6\n\n", 4},
+      {"CRLF line ends", "1,2,3\r\n4,5,6\r\n", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    dir.write("Crosses.csv", c.contents);
+    FileChannel files(dir.path());
+    test::ScriptedConsole sc("\n");
+    EXPECT_EQ(crosses_first_half(sc.con, files), c.ncross);
+    EXPECT_FALSE(files.is_open());
+  }
+}
+
+TEST(Intake, ReadsTheCrossesInFreeFormat) {
+  TempDir dir;
+  dir.write("Crosses.csv", "1,2,200\r\n4 10 150\n3, 12 ,5, 99\n6,\n7,8\n");
+  FileChannel files(dir.path());
+  test::ScriptedConsole sc;
+  CrossTables crosses;
+  crosses.create(4);
+  std::int32_t errflag = -1;
+  EXPECT_EQ(crosses_second_half(sc.con, files, crosses, errflag), 200 + 150 + 5 + 8);
+  EXPECT_EQ(errflag, 0);
+  EXPECT_EQ(crosses.crosspar[1], (std::array<std::int32_t, 2>{4, 10}));
+  EXPECT_EQ(crosses.crosssize[2], 5);
+  // A record with fewer values takes them from the next line.
+  EXPECT_EQ(crosses.crosspar[3], (std::array<std::int32_t, 2>{6, 7}));
+  EXPECT_EQ(crosses.crosssize[3], 8);
+  EXPECT_EQ(sc.out.str(), "");
+}
+
+TEST(Intake, UnreadableCrossesEndTheRunWithTheFatalReport) {
+  struct Case {
+    const char* name;
+    std::string contents;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"a header row", "Parent1,Parent2,Size\n1,2,3\n", "Illegal character in numeric input"},
+      {"a decimal point", "1,2,3.0\n", "Illegal character in numeric input"},
+      {"a byte-order mark", "\xEF\xBB\xBF" "1,2,3\n", "Illegal character in numeric input"},
+      {"an empty line at the end", "1,2,3\n\n", "Attempt to read past end of file"},
+      {"an empty line inside", "1,2,3\n\n4,5,6\n", "Attempt to read past end of file"},
+      {"a short record", "1,2\n", "Attempt to read past end of file"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    dir.write("Crosses.csv", c.contents);
+    const auto run = run_in_process(dir, "\n");
+    EXPECT_EQ(run.status, 255);
+    EXPECT_EQ(run.err, std::string("? Tillerfold stopped: a file or console operation failed\n? ") +
+                           c.message + "\n? Reading Crosses.csv on the file channel\n");
+    EXPECT_EQ(after_banner(run.out), kClosedPrompt + kCreating);
+  }
+}
+
+}  // namespace
+}  // namespace tf

@@ -1,0 +1,83 @@
+#include "support/dialogue.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "game/main_program.h"
+
+namespace tf::test {
+
+namespace {
+std::atomic<int> counter{0};
+}  // namespace
+
+std::string slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TempDir::TempDir() {
+  const auto base = std::filesystem::temp_directory_path();
+  for (;;) {
+    path_ = base / ("tillerfold-test-" + std::to_string(::getpid()) + "-" +
+                    std::to_string(counter++));
+    if (std::filesystem::create_directory(path_)) break;
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+void TempDir::write(const std::string& name, const std::string& contents) const {
+  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+  out << contents;
+}
+
+std::string TempDir::read(const std::string& name) const { return slurp(path_ / name); }
+
+void TempDir::add_genome_files() const {
+  for (const char* name : {"zForbidden.csv", "zHandsOff.csv", "zKeepOut.csv"}) {
+    std::filesystem::copy_file(std::filesystem::path(TF_DATA_DIR) / name, path_ / name,
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+}
+
+RunResult run_program(const TempDir& dir, const std::string& input, const std::string& clock,
+                      const std::string& wrapper) {
+  dir.write(".stdin", input);
+  const std::string d = dir.path().string();
+  const std::string command = "cd '" + d + "' && TZ=UTC " + wrapper + " faketime -f '" + clock + "' '" +
+                              TF_BINARY + "' < .stdin > .stdout 2> .stderr";
+  const int raw = std::system(command.c_str());
+  RunResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = dir.read(".stdout");
+  result.err = dir.read(".stderr");
+  std::filesystem::remove(dir.path() / ".stdin");
+  std::filesystem::remove(dir.path() / ".stdout");
+  std::filesystem::remove(dir.path() / ".stderr");
+  return result;
+}
+
+RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  RunResult result;
+  result.status = run_game(GameIo{in, out, err, dir.path(), seed});
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+}  // namespace tf::test

@@ -1,0 +1,61 @@
+// Test support: a console on scripted input, a temporary working folder, and
+// a run of the built program with the clock frozen.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "game/console.h"
+
+namespace tf::test {
+
+// A console whose input is `script` and whose output and error are kept.
+struct ScriptedConsole {
+  explicit ScriptedConsole(const std::string& script = "") : in(script), con(in, out, err) {}
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  Console con;
+};
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  void write(const std::string& name, const std::string& contents) const;
+  std::string read(const std::string& name) const;
+  // Copies the three shipped genome files into the folder.
+  void add_genome_files() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// What a run of the built program left.
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built program in `dir` with `input` on standard input, under
+// faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
+// `wrapper` goes in front of the program (for instance a change of user).
+RunResult run_program(const TempDir& dir, const std::string& input,
+                      const std::string& clock = "2026-12-10 10:05:07",
+                      const std::string& wrapper = "");
+
+// A run of the game in-process on `input`, with its own streams and seed.
+RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed = -12);
+
+// The bytes of a file.
+std::string slurp(const std::filesystem::path& path);
+
+}  // namespace tf::test

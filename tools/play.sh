@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the game and starts it in the folder play/, which holds the shipped
+# genome files and an example Crosses.csv (an existing Crosses.csv is kept).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target tillerfold >/dev/null
+mkdir -p play
+cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv play/ 2>/dev/null || true
+[ -f play/Crosses.csv ] || cp examples/Crosses.csv play/
+cd play
+exec ../build/tillerfold

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/fatal.h"
+#include "game/fixed_data.h"
 #include "support/dialogue.h"
 
 namespace tf {

@@ -18,7 +18,8 @@ namespace tf {
 
 // Lines of an input stream, as the reader sees them: every carriage return is
 // dropped wherever it stands, and a tab becomes blanks up to the next column
-// that is a multiple of 8. A last line without a line feed is a line.
+// that is a multiple of 8. A last line without a line feed is a line; a
+// source of zero bytes holds none.
 class LineSource {
  public:
   explicit LineSource(std::istream& in) : in_(&in) {}

@@ -1,0 +1,103 @@
+#include "game/console.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "game/fatal.h"
+
+namespace tf {
+namespace {
+
+class ConsoleTest : public testing::Test {
+ protected:
+  void type(const std::string& text) {
+    in_.str(text);
+    in_.clear();
+  }
+
+  std::istringstream in_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+  Console console_{in_, out_, err_};
+};
+
+struct AnswerCase {
+  std::string typed;
+  Answer answer;
+  std::int32_t value;  // 77 before the prompt
+};
+
+TEST_F(ConsoleTest, AnswerPromptByWhatIsTyped) {
+  const AnswerCase cases[] = {
+      {"4\n", Answer::kValue, 4},           {"  4\n", Answer::kValue, 4},
+      {"+4\n", Answer::kValue, 4},          {"-4\n", Answer::kValue, -4},
+      {"4,5\n", Answer::kValue, 4},         {"4 5\n", Answer::kValue, 4},
+      {"4 x\n", Answer::kValue, 4},         {"4/\n", Answer::kValue, 4},
+      {"2*4\n", Answer::kValue, 4},         {"+\n", Answer::kValue, 0},
+      {"-\n", Answer::kValue, 0},           {"4\r\n", Answer::kValue, 4},
+      {"\t4\n", Answer::kValue, 4},         {"4", Answer::kValue, 4},
+      {",\n", Answer::kNull, 77},           {",4\n", Answer::kNull, 77},
+      {"/\n", Answer::kNull, 77},           {"/4\n", Answer::kNull, 77},
+      {"\n\n   \n4\n", Answer::kValue, 4},  {"3.5\n", Answer::kUnreadable, 77},
+      {"4.\n", Answer::kUnreadable, 77},    {"1e2\n", Answer::kUnreadable, 77},
+      {"x\n", Answer::kUnreadable, 77},     {"four\n", Answer::kUnreadable, 77},
+      {"\"4\"\n", Answer::kUnreadable, 77}, {"'4'\n", Answer::kUnreadable, 77},
+      {"4x\n", Answer::kUnreadable, 77},    {"2147483648\n", Answer::kUnreadable, 77},
+  };
+  for (const AnswerCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "typed: " << testing::PrintToString(c.typed));
+    type(c.typed);
+    out_.str("");
+    std::int32_t answer = 77;
+    EXPECT_EQ(console_.answer_prompt("  Task : ", answer), c.answer);
+    EXPECT_EQ(answer, c.value);
+    EXPECT_EQ(out_.str(), "  Task : ");  // the prompt and nothing else
+    EXPECT_EQ(err_.str(), "");
+  }
+}
+
+TEST_F(ConsoleTest, AnswerPromptAtEndOfInputIsFatal) {
+  for (const char* typed : {"", "\n", "  \n\n"}) {
+    SCOPED_TRACE(testing::Message() << "typed: " << testing::PrintToString(typed));
+    type(typed);
+    std::int32_t answer = 77;
+    try {
+      console_.answer_prompt("? ", answer);
+      ADD_FAILURE() << "no fatal error";
+    } catch (const FatalIoError& e) {
+      EXPECT_EQ(e.header(), FatalIoError::kHeader);
+      EXPECT_EQ(e.message(), "Attempt to read past end of file");
+    }
+    EXPECT_EQ(answer, 77);
+  }
+}
+
+TEST_F(ConsoleTest, EachAnswerBeginsOnANewLine) {
+  type("4 5\n,6\n\n7 8\nx\n9\n");
+  std::int32_t answer = 0;
+  EXPECT_EQ(console_.answer_prompt("A: ", answer), Answer::kValue);
+  EXPECT_EQ(answer, 4);
+  EXPECT_EQ(console_.answer_prompt("A: ", answer), Answer::kNull);
+  EXPECT_EQ(answer, 4);
+  EXPECT_EQ(console_.answer_prompt("A: ", answer), Answer::kValue);
+  EXPECT_EQ(answer, 7);
+  EXPECT_EQ(console_.answer_prompt("A: ", answer), Answer::kUnreadable);
+  EXPECT_EQ(console_.answer_prompt("A: ", answer), Answer::kValue);
+  EXPECT_EQ(answer, 9);
+  EXPECT_EQ(out_.str(), "A: A: A: A: A: ");
+}
+
+TEST_F(ConsoleTest, EnterWaitTakesOneLineWhateverItHolds) {
+  type("\n12 x\n5\n");
+  console_.enter_wait();
+  console_.enter_wait();
+  std::int32_t answer = 0;
+  EXPECT_EQ(console_.answer_prompt("", answer), Answer::kValue);
+  EXPECT_EQ(answer, 5);
+  EXPECT_THROW(console_.enter_wait(), FatalIoError);
+}
+
+}  // namespace
+}  // namespace tf

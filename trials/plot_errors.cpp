@@ -23,7 +23,10 @@ float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc
     }
     if (nloc > 0) mean /= static_cast<double>(nloc);
   }
+  return lsd10(errmean);
+}
 
+float lsd10(const std::vector<double>& errmean) {
   float ss = 0.0F;
   for (const double mean : errmean) {
     ss = static_cast<float>(static_cast<double>(ss) + mean * mean);

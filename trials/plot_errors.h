@@ -21,6 +21,12 @@ namespace tf {
 float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, int trait,
            const std::array<double, NTRAIT>& ve);
 
+// The LSD at 10 % from the mean errors of all entries: SS, the plain sum of
+// their squares, is summed in double and rounded to single precision after
+// every entry; then sqrt(SS / (N - 1) x 2.0) x 1.645 in single precision. 0.0
+// for fewer than two entries.
+float lsd10(const std::vector<double>& errmean);
+
 // One plot error deviate of unit variance from two fresh uniforms: the cosine
 // branch of Box-Muller, every step in single precision with 6.2832 for 2 pi.
 float plot_deviate(float u1, float u2);

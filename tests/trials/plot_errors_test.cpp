@@ -97,13 +97,21 @@ TEST(Nong, LsdFromThePlainSumOfSquaresOfAllEntries) {
   }
 }
 
-TEST(Nong, LsdRoundsInSinglePrecisionInItsOrder) {
+TEST(Lsd10, SumOfSquaresRoundedToSinglePrecisionAfterEachEntry) {
+  // 2^-12 (1 + 2^-27) squares to 2^-24 + 2^-50 in double. Added to 1.0 in
+  // double and then rounded, SS becomes 1 + 2^-23; rounding the square first
+  // would give a tie that float addition rounds down to 1.0.
+  const double small = std::ldexp(1.0 + std::ldexp(1.0, -27), -12);
+  const float ss = 1.0F + std::ldexp(1.0F, -23);
+  EXPECT_EQ(lsd10({1.0, small}), std::sqrt(ss / 1.0F * 2.0F) * 1.645F);
+  EXPECT_EQ(lsd10({3.0, 4.0, 0.0}), std::sqrt(25.0F / 2.0F * 2.0F) * 1.645F);
+}
+
+TEST(Nong, ReturnsTheLsdOfItsMeanErrors) {
   RandomStream stream = seeded(-5);
   std::vector<double> errmean(7);
   const float lsd = nong(stream, errmean, 3, 2, kVe);
-  float ss = 0.0F;
-  for (const double m : errmean) ss = static_cast<float>(static_cast<double>(ss) + m * m);
-  EXPECT_EQ(lsd, std::sqrt(ss / 6.0F * 2.0F) * 1.645F);
+  EXPECT_EQ(lsd, lsd10(errmean));
 }
 
 TEST(Nong, FewerThanTwoEntriesGiveLsdZero) {

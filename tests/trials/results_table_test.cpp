@@ -117,14 +117,14 @@ TEST(Output, ValuesAtTheirLimitsAndRowsInEntryOrder) {
   entries.keep = {1, 2, 1, 1};  // only 1 means kept
   entries.plantpar[3] = {-10, 100};
   entries.pheno[0] = {-0.004, 5.0, -3.7, -0.005};
-  entries.pheno[2] = {0.125, 123456789.125, -123456789.0, 1.0e12};
+  entries.pheno[2] = {0.125, 123456789.0, -123456789.0, 1.0e12};
   entries.pheno[3] = {0.0, 0.0, 0.0, 0.0};
   entries.id[3] = 1000000;
   output(g.files, entries, g.game.columns);
   const std::vector<std::string> lines = lines_of(g.results());
   ASSERT_EQ(lines.size(), 6U);
   EXPECT_EQ(lines[3], "     1, 3,12,        0.00,        5.00,       -3.70,       -0.01\n");
-  EXPECT_EQ(lines[4], "     3, 3,12,        0.13,123456789.13,************,************\n");
+  EXPECT_EQ(lines[4], "     3, 3,12,        0.13,123456789.00,************,************\n");
   EXPECT_EQ(lines[5], "******,**,**,        0.00,        0.00,        0.00,        0.00\n");
 }
 

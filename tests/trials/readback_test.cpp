@@ -158,7 +158,7 @@ class ReadBackTest : public ::testing::Test {
   ScriptedGame g{12};
 };
 
-TEST_F(ReadBackTest, EditedFilesGiveTheKeepSetAndTheDialogue) {
+TEST(ReadBack, EditedFilesGiveTheKeepSetAndTheDialogue) {
   for (const Case& c : cases()) {
     SCOPED_TRACE(c.name);
     ScriptedGame game(12);

@@ -1,0 +1,69 @@
+#include "selection/f2_table.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "game/text_format.h"
+#include "trials/results_table.h"
+
+namespace tf {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> HEADER = {"Plant_ID",   "Parent_1",     "Parent_2",
+                                                    "Yield_Pred", "Protein_Pred", "Fhb_Pred"};
+
+}  // namespace
+
+void write_f2_table(FileChannel& files, const EntryTable& entries) {
+  std::string header;
+  for (std::size_t i = 0; i < HEADER.size(); ++i) {
+    if (i > 0) header += ',';
+    header += text_field(HEADER[i], 12);
+  }
+  header += '\n';
+
+  files.open_write(kResultsFile);
+  files.write(header);
+  for (std::size_t e = 0; e < entries.nplant(); ++e) {
+    if (entries.keep[e] == 1) {
+      files.write(entry_row(entries, e, entries.pred_f2[e].data(), entries.pred_f2[e].size()));
+    }
+  }
+  files.close();
+}
+
+const ReadbackLayout& f2_readback() {
+  using Kind = ConsoleItem::Kind;
+  static const ReadbackLayout layout{
+      {{8, "Plant_ID"}},
+      " - Do NOT change or delete the header row",
+      {
+          {Kind::kSpacer, {}},
+          {Kind::kFree, " Header row has been changed; make sure the"},
+          {Kind::kFree, " first column in the header row says \"Plant_ID\""},
+          {Kind::kSpacer, {}},
+      },
+      false,
+      "Plant_ID",
+  };
+  return layout;
+}
+
+void gwsf2(Game& game) {
+  Console& con = game.con;
+  write_f2_table(game.files, game.entries);
+
+  con.spacer();
+  con.rule();
+  con.spacer();
+  con.free_line(" Genomewide predictions done");
+  con.spacer();
+  const ReadbackLayout& layout = f2_readback();
+  editing_instructions(con, layout);
+  read_back(con, game.files, game.entries.keep, layout);
+}
+
+}  // namespace tf

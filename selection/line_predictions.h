@@ -1,0 +1,14 @@
+// Task 2 in the line stage: the marker-based predictions of the inbred lines
+// as three new value columns of the results table.
+#pragma once
+
+#include "game/game.h"
+
+namespace tf {
+
+// Appends the columns "Yield_Pred", "Protein_Pred" and "Fhb_Pred" with every
+// entry's PRED_RI (their locations and LSDs stay 0), writes Results.csv,
+// reports and reads the player's selection back.
+void gwsri(Game& game);
+
+}  // namespace tf

@@ -1,0 +1,35 @@
+#include "selection/screening.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "game/account.h"
+#include "game/text_format.h"
+
+namespace tf {
+
+void fhbqtl(Game& game) {
+  Console& con = game.con;
+  EntryTable& entries = game.entries;
+  const bool plants = game.state.stage == 0;
+
+  con.spacer();
+  con.rule();
+  con.spacer();
+  con.free_line(" Screening for Fhb major QTL ...");
+
+  const std::vector<std::int32_t>& status = plants ? entries.fhbstat_f2 : entries.fhbstat_ri;
+  for (std::size_t e = 0; e < entries.nplant(); ++e) {
+    if (entries.keep[e] != 1) continue;
+    const bool drop = plants ? (status[e] == 0 || status[e] == 1) : status[e] == 0;
+    if (drop) entries.keep[e] = 0;
+  }
+  game.state.nkept = nkeep(entries.keep);
+
+  con.spacer();
+  con.formatted_line((plants ? "  Number of F2 plants kept = " : "  Number of lines kept = ") +
+                     int_field(game.state.nkept, 6));
+  con.spacer();
+}
+
+}  // namespace tf

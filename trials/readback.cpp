@@ -1,0 +1,197 @@
+#include "trials/readback.h"
+
+#include <cstddef>
+#include <sstream>
+#include <string>
+
+#include "game/free_format.h"
+#include "game/text_format.h"
+#include "trials/results_table.h"
+
+namespace tf {
+
+namespace {
+
+// What the first value of one line is.
+enum class FirstValue {
+  kNone,        // an empty line or a line of blanks
+  kNull,        // an empty first field, or a slash
+  kValue,       // the item got its value
+  kUnreadable,  // not a value of the item's kind
+};
+
+// Reads the first value of `line` alone in free format into `item`. Each line
+// is read by itself so that a faulty row can be named by its line number.
+FirstValue first_value(const std::string& line, Item item) {
+  std::istringstream text(line);
+  LineSource source(text);
+  std::vector<Item> items{item};
+  switch (read_free(source, items)) {
+    case ReadOutcome::kEnd:
+      return FirstValue::kNone;
+    case ReadOutcome::kUnreadable:
+      return FirstValue::kUnreadable;
+    case ReadOutcome::kMade:
+      break;
+  }
+  return items[0].assigned ? FirstValue::kValue : FirstValue::kNull;
+}
+
+// Step B's check of the open file: every header row is read, whatever the
+// rows before it gave.
+bool headers_match(LineSource& source, const ReadbackLayout& layout) {
+  bool match = true;
+  std::string line;
+  for (const HeaderCheck& check : layout.headers) {
+    FirstValue found = FirstValue::kNone;
+    std::string value;
+    while (found == FirstValue::kNone && source.next_line(line)) {
+      found = first_value(line, Item::text(value, check.width));
+    }
+    if (found != FirstValue::kValue || value != text_field(check.expected, check.width)) {
+      match = false;
+    }
+  }
+  return match;
+}
+
+// Step C's count: the lines after the header rows, empty ones included.
+std::int64_t count_data_lines(LineSource& source, const ReadbackLayout& layout) {
+  std::int64_t lines = 0;
+  std::string line;
+  while (source.next_line(line)) ++lines;
+  return lines - static_cast<std::int64_t>(layout.headers.size());
+}
+
+// Step D's reading of the open file: up to `ndata` rows with a first value
+// after the header rows. Marks each ID in 1..NPLANT in `marked`; returns 0, or
+// the line number (counted from 1) of a row whose first value is no integer.
+std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int64_t ndata,
+                      std::vector<char>& marked) {
+  std::string line;
+  std::int64_t line_number = 0;
+  std::size_t headers_left = layout.headers.size();
+  std::string discarded;
+  while (headers_left > 0 && source.next_line(line)) {
+    ++line_number;
+    if (first_value(line, Item::text(discarded, 12)) != FirstValue::kNone) --headers_left;
+  }
+  std::int64_t reads = 0;
+  std::int32_t id = 0;
+  while (reads < ndata && source.next_line(line)) {
+    ++line_number;
+    switch (first_value(line, Item::integer(id))) {
+      case FirstValue::kNone:
+        continue;
+      case FirstValue::kUnreadable:
+        return line_number;
+      case FirstValue::kValue:
+        if (id >= 1 && static_cast<std::size_t>(id) <= marked.size()) {
+          marked[static_cast<std::size_t>(id) - 1] = 1;
+        }
+        break;
+      case FirstValue::kNull:
+        // The ID of the row before stays and would only be marked again.
+        break;
+    }
+    ++reads;
+  }
+  return 0;
+}
+
+void print_block(Console& con, const std::vector<ConsoleItem>& block) {
+  for (const ConsoleItem& item : block) {
+    switch (item.kind) {
+      case ConsoleItem::Kind::kSpacer:
+        con.spacer();
+        break;
+      case ConsoleItem::Kind::kRule:
+        con.rule();
+        break;
+      case ConsoleItem::Kind::kFree:
+        con.free_line(item.text);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+const ReadbackLayout& results_readback() {
+  using Kind = ConsoleItem::Kind;
+  static const ReadbackLayout layout{
+      {{2, "--"}, {2, "--"}, {7, "Line_ID"}},
+      " - Do NOT change or delete the 3 header rows",
+      {
+          {Kind::kSpacer, {}},
+          {Kind::kRule, {}},
+          {Kind::kSpacer, {}},
+          {Kind::kFree, " Header rows have been changed; make sure the"},
+          {Kind::kFree, " first 3 rows have the following in the first column:"},
+          {Kind::kSpacer, {}},
+          {Kind::kFree, "   Row 1: \"--\""},
+          {Kind::kFree, "   Row 2: \"--\""},
+          {Kind::kFree, "   Row 3: \"Line_ID\""},
+          {Kind::kSpacer, {}},
+          {Kind::kFree, " - After making the corrections, SAVE and CLOSE the CSV file"},
+          {Kind::kFree, "   then return to this window and press <Enter> to continue"},
+      },
+      true,
+      "Line_ID",
+  };
+  return layout;
+}
+
+void editing_instructions(Console& con, const ReadbackLayout& layout) {
+  con.free_line(" - Open the RESULTS.CSV file in Excel");
+  con.free_line(layout.header_instruction);
+  con.free_line(" - Delete the rows for the entries you do not wish to keep");
+}
+
+void read_back(Console& con, FileChannel& files, std::vector<std::int32_t>& keep,
+               const ReadbackLayout& layout) {
+  bool instructions = true;
+  for (;;) {
+    // Step A.
+    if (instructions) {
+      con.free_line(" - After making your selections, SAVE and CLOSE the CSV file");
+      con.free_line("   then return to this window and press <Enter> to continue");
+      con.enter_wait();
+    }
+    instructions = true;
+
+    // Step B.
+    if (!files.try_open_read(kResultsFile)) continue;
+    const bool match = headers_match(files.source(), layout);
+    files.close();
+    if (!match) {
+      print_block(con, layout.failure_block);
+      if (layout.failure_waits) {
+        con.enter_wait();
+        instructions = false;
+      }
+      continue;
+    }
+
+    // Step C.
+    if (!files.try_open_read(kResultsFile)) continue;
+    const std::int64_t ndata = count_data_lines(files.source(), layout);
+    files.close();
+
+    // Step D.
+    files.open_read(kResultsFile);
+    std::vector<char> marked(keep.size(), 0);
+    const std::int64_t bad_row = read_ids(files.source(), layout, ndata, marked);
+    files.close();
+    if (bad_row != 0) {
+      con.formatted_line("  Row " + std::to_string(bad_row) +
+                         " of the CSV file does not begin with a " + std::string(layout.id_name) +
+                         " number");
+      continue;
+    }
+    for (std::size_t e = 0; e < keep.size(); ++e) keep[e] = marked[e] != 0 ? 1 : 0;
+    return;
+  }
+}
+
+}  // namespace tf

@@ -1,0 +1,63 @@
+#include "trials/results_table.h"
+
+#include <stdexcept>
+
+#include "game/text_format.h"
+
+namespace tf {
+
+namespace {
+
+// The first three cells of the locations and LSD rows.
+std::string header_cells(std::string_view third) {
+  return text_field("--", 12) + ',' + text_field("--", 12) + ',' + text_field(third, 12);
+}
+
+}  // namespace
+
+std::string entry_row(const EntryTable& entries, std::size_t e, const double* values,
+                      std::size_t count) {
+  std::string row;
+  row.reserve(13 * (count + 1));
+  row += int_field(entries.id[e], 6);
+  row += ',';
+  row += int_field(entries.plantpar[e][0], 2);
+  row += ',';
+  row += int_field(entries.plantpar[e][1], 2);
+  for (std::size_t c = 0; c < count; ++c) {
+    row += ',';
+    row += fixed_field(values[c], 12, 2);
+  }
+  row += '\n';
+  return row;
+}
+
+void output(FileChannel& files, const EntryTable& entries, const ResultColumns& columns) {
+  if (columns.ncol < 0 || columns.ncol > MAXCOL) {
+    throw std::logic_error("output: value column count outside 0..12");
+  }
+  const std::size_t ncol = static_cast<std::size_t>(columns.ncol);
+
+  std::string locations = header_cells("[N_Locs=>]");
+  std::string lsds = header_cells("[LSD(10%)=>]");
+  std::string names = text_field(columns.colhead[0], 12);
+  names += ',' + text_field(columns.colhead[1], 12);
+  names += ',' + text_field(columns.colhead[2], 12);
+  for (std::size_t c = 0; c < ncol; ++c) {
+    locations += ',' + int_field(columns.nlocs[c], 3);
+    lsds += ',' + fixed_field(columns.lsd[c], 8, 2);
+    names += ',' + text_field(columns.colhead[3 + c], 12);
+  }
+
+  // The file channel gathers the rows and writes them in large blocks.
+  files.open_write(kResultsFile);
+  files.write(locations + '\n');
+  files.write(lsds + '\n');
+  files.write(names + '\n');
+  for (std::size_t e = 0; e < entries.nplant(); ++e) {
+    if (entries.keep[e] == 1) files.write(entry_row(entries, e, entries.pheno[e].data(), ncol));
+  }
+  files.close();
+}
+
+}  // namespace tf

@@ -1,0 +1,27 @@
+// Results.csv in the results-table layout: three header rows (locations,
+// LSDs, column names) and one row per kept entry with every value column.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "game/file_channel.h"
+#include "game/tables.h"
+
+namespace tf {
+
+// The name of the file that the player edits between tasks.
+constexpr const char* kResultsFile = "Results.csv";
+
+// Writes Results.csv anew from the tables: the header rows for the first
+// `columns.ncol` value columns, then the row of each entry whose KEEP is 1,
+// in entry order. Nothing of the file's old contents survives.
+void output(FileChannel& files, const EntryTable& entries, const ResultColumns& columns);
+
+// The start of an entry's row, shared by the results table and the F2
+// prediction table: ID in 6, parent 1 and parent 2 in 2 characters each.
+// `values` follow, each in 12 characters with 2 decimals; then the line feed.
+std::string entry_row(const EntryTable& entries, std::size_t e, const double* values,
+                      std::size_t count);
+
+}  // namespace tf

@@ -1,0 +1,157 @@
+#include "trials/trial.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "game/account.h"
+#include "game/fixed_data.h"
+#include "game/text_format.h"
+#include "trials/plot_errors.h"
+#include "trials/readback.h"
+#include "trials/results_table.h"
+
+namespace tf {
+
+namespace {
+
+// The two location counts a trial can ask for.
+enum Site : std::size_t { kYieldProtein = 0, kFhb = 1, kSites = 2 };
+
+struct LocationPrompt {
+  std::string_view text;
+  std::int32_t maximum;
+};
+
+constexpr std::string_view kYieldProteinPrompt =
+    "  Number of trial locations for yield and protein [maximum of 12"
+    "                                                            ]: ";
+
+constexpr std::array<LocationPrompt, kSites> kPrompts = {{
+    {kYieldProteinPrompt, 12},
+    {"  Number of trial locations for Fhb [maximum of 4]: ", 4},
+}};
+
+// The trial of one trait: its index (1 yield, 2 protein, 3 Fhb) and the
+// location count that it is grown at.
+struct TrialTrait {
+  int trait;
+  Site site;
+};
+
+// What the kinds of trial differ in.
+struct TrialKind {
+  std::int32_t task;               // task code, selects budget2's formula
+  std::vector<Site> prompts;       // asked in this order, all again after a refusal
+  std::array<Site, 2> charged;     // counts passed to budget2
+  std::vector<TrialTrait> traits;  // in column order
+};
+
+const TrialKind& yield_protein_trial() {
+  static const TrialKind kind{
+      4, {kYieldProtein}, {kYieldProtein, kYieldProtein}, {{1, kYieldProtein}, {2, kYieldProtein}}};
+  return kind;
+}
+
+const TrialKind& fhb_trial() {
+  static const TrialKind kind{5, {kFhb}, {kFhb, kFhb}, {{3, kFhb}}};
+  return kind;
+}
+
+const TrialKind& three_trait_trial() {
+  static const TrialKind kind{6,
+                              {kYieldProtein, kFhb},
+                              {kYieldProtein, kFhb},
+                              {{1, kYieldProtein}, {2, kYieldProtein}, {3, kFhb}}};
+  return kind;
+}
+
+// Asks until a count in 1..maximum is given. A count keeps its value after a
+// null answer; it starts at 0, which no prompt accepts.
+void ask_locations(Console& con, const LocationPrompt& prompt, std::int32_t& count) {
+  for (;;) {
+    if (con.answer_prompt(prompt.text, count) == Answer::kUnreadable) continue;
+    con.spacer();
+    if (count >= 1 && count <= prompt.maximum) return;
+  }
+}
+
+// The phenotype of one line in a trial: its genotypic value plus its mean
+// plot error, protein held at 5.0 and Fhb below 0.05 shown as 0.0.
+double phenotype(int trait, double value) {
+  if (trait == 2 && value < 5.0) return 5.0;
+  if (trait == 3 && value < static_cast<double>(0.05F)) return 0.0;
+  return value;
+}
+
+TrialOutcome field_trial(Game& game, const TrialKind& kind) {
+  Console& con = game.con;
+  GameState& state = game.state;
+  EntryTable& entries = game.entries;
+  ResultColumns& columns = game.columns;
+
+  state.overflag = 0;
+  con.spacer();
+  con.rule();
+  con.spacer();
+
+  std::array<std::int32_t, kSites> counts = {0, 0};
+  for (;;) {
+    for (const Site site : kind.prompts) ask_locations(con, kPrompts[site], counts[site]);
+    state.nkept = nkeep(entries.keep);
+    budget2(con, state.nkept, kind.task, state.balance, state.overflag, counts[kind.charged[0]],
+            counts[kind.charged[1]]);
+    if (state.overflag == 0) break;
+    bool smallest = true;
+    for (const Site site : kind.prompts) smallest = smallest && counts[site] == 1;
+    if (smallest) return TrialOutcome::kGameEnds;
+    con.spacer();
+    con.formatted_line("                 Reduce the number of locations");
+    con.spacer();
+  }
+
+  const std::size_t first = static_cast<std::size_t>(columns.ncol);
+  if (first + kind.traits.size() > static_cast<std::size_t>(MAXCOL)) {
+    throw std::logic_error("field trial: no room for its value columns");
+  }
+  columns.ncol += static_cast<std::int32_t>(kind.traits.size());
+  for (std::size_t i = 0; i < kind.traits.size(); ++i) {
+    const TrialTrait& tt = kind.traits[i];
+    const std::size_t c = first + i;
+    const std::int32_t nloc = counts[tt.site];
+    const std::size_t t = static_cast<std::size_t>(tt.trait - 1);
+    const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, game.ve);
+    for (std::size_t e = 0; e < entries.nplant(); ++e) {
+      entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);
+    }
+    columns.nlocs[c] = nloc;
+    columns.lsd[c] = lsd;
+    columns.colhead[3 + c] =
+        text_field(TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), 12);
+  }
+
+  output(game.files, entries, columns);
+
+  con.spacer();
+  con.rule();
+  con.spacer();
+  con.formatted_line("  Phenotyping done for Year " + int_field(state.year, 1));
+  con.spacer();
+  const ReadbackLayout& layout = results_readback();
+  editing_instructions(con, layout);
+  read_back(con, game.files, entries.keep, layout);
+  return TrialOutcome::kDone;
+}
+
+}  // namespace
+
+TrialOutcome phenyldprot(Game& game) { return field_trial(game, yield_protein_trial()); }
+
+TrialOutcome phenfhb(Game& game) { return field_trial(game, fhb_trial()); }
+
+TrialOutcome phen3(Game& game) { return field_trial(game, three_trait_trial()); }
+
+}  // namespace tf

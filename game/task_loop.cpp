@@ -40,7 +40,7 @@ TaskOutcome marker_screening(Game& game) {
     if (en.keep[e] == 1 && CARRIER[par[0] - 1] != CARRIER[par[1] - 1]) ++s.nscreen;
   }
   if (!charged(game, s.nscreen)) return TaskOutcome::kRefused;
-  fhbqtl(game.con, s.stage, game.entries.keep, en.fhbstat_f2, en.fhbstat_ri, s.nkept);
+  fhbqtl(game);
   s.fhbdone = 1;
   return TaskOutcome::kDone;
 }

@@ -75,14 +75,35 @@ RandomStream advanced(RandomStream stream, long n) {
   return stream;
 }
 
+namespace {
+// The slot value that makes iy = slot value - idum2 (wrapped as the generator wraps).
+std::int32_t held_for(std::int32_t iy, std::int32_t idum2) {
+  constexpr std::int64_t kImm1 = 2147483562;
+  const std::int64_t held = static_cast<std::int64_t>(iy) + idum2;
+  return static_cast<std::int32_t>(held <= kImm1 ? held : held - kImm1);
+}
+}  // namespace
+
 RandomStream stream_with_next_iy(std::int32_t iy) {
-  constexpr std::int32_t kImm1 = 2147483562;
   RandomStream stream = advanced(seeded(-1), 1);
   stream.iy = 1;     // slot 0 next
   stream.idum2 = 1;  // next idum2: 40692
-  const std::int64_t held = static_cast<std::int64_t>(iy) + 40692;
-  stream.iv[0] = static_cast<std::int32_t>(held <= kImm1 ? held : held - kImm1);
+  stream.iv[0] = held_for(iy, 40692);
   return stream;
+}
+
+RandomStream stream_with_next_iys(std::int32_t iy1, std::int32_t iy2) {
+  RandomStream stream = stream_with_next_iy(iy1);
+  // idum2 after two steps from 1: 40692^2 = 1655838864, below the modulus.
+  stream.iv[iy1 / 67108862] = held_for(iy2, 1655838864);
+  return stream;
+}
+
+LocusMap locus_map_from(const LocusMap& rows) {
+  LocusMap locmap = rows;
+  const std::int32_t last = rows.empty() ? 0 : rows.back().chromosome;
+  locmap.resize(NLOCI, LocusRow{0, last + 1, 0});
+  return locmap;
 }
 
 bool same_state(const RandomStream& a, const RandomStream& b) {

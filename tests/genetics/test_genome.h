@@ -39,6 +39,14 @@ RandomStream advanced(RandomStream stream, long n);
 // value of the second generator.
 RandomStream stream_with_next_iy(std::int32_t iy);
 
+// A started stream whose next two combined values are `iy1` and `iy2`;
+// iy1 must not select slot 0 (iy1 >= 67108862).
+RandomStream stream_with_next_iys(std::int32_t iy1, std::int32_t iy2);
+
+// A locus table of NLOCI rows: `rows` first, then code 0 rows on one more
+// chromosome at its position 0.
+LocusMap locus_map_from(const LocusMap& rows);
+
 bool same_state(const RandomStream& a, const RandomStream& b);
 
 }  // namespace tf::fixture

@@ -1,6 +1,44 @@
 #include "genetics/geno.h"
 
+#include <algorithm>
+
 namespace tf {
+
+void pack_chromatid(const std::int32_t* codes, PackedChromatid& words) {
+  for (int w = 0; w < kGenoWords; ++w) {
+    // Independent shifts rather than one shift chain: the bits form in parallel.
+    std::uint64_t word = 0;
+    const int first = w * kGenoWordBits;
+    const int count = std::min(kGenoWordBits, NLOCI - first);
+    for (int b = 0; b < count; ++b) {
+      word |= static_cast<std::uint64_t>(codes[first + b] == 2) << b;
+    }
+    words[static_cast<std::size_t>(w)] = word;
+  }
+}
+
+void unpack_chromatid(const PackedChromatid& words, std::int32_t* codes) {
+  for (int w = 0; w < kGenoWords; ++w) {
+    const std::uint64_t word = words[static_cast<std::size_t>(w)];
+    const int first = w * kGenoWordBits;
+    const int count = std::min(kGenoWordBits, NLOCI - first);
+    for (int b = 0; b < count; ++b) {
+      codes[first + b] = 1 + static_cast<std::int32_t>((word >> b) & 1U);
+    }
+  }
+}
+
+PackedPlant pack(const PlantGeno& plant) {
+  PackedPlant packed;
+  pack_chromatid(plant.chromatid[0].data(), packed.chromatid[0]);
+  pack_chromatid(plant.chromatid[1].data(), packed.chromatid[1]);
+  return packed;
+}
+
+void unpack(const PackedPlant& packed, PlantGeno& plant) {
+  unpack_chromatid(packed.chromatid[0], plant.chromatid[0].data());
+  unpack_chromatid(packed.chromatid[1], plant.chromatid[1].data());
+}
 
 void GenoTable::create(std::size_t entries) {
   words_.assign(entries * 2 * kWordsPerChromatid, 0);
@@ -8,27 +46,21 @@ void GenoTable::create(std::size_t entries) {
 }
 
 void GenoTable::set_code(std::size_t entry, int locus, int chromatid, int code) {
-  std::uint64_t& w = words_[word_index(entry, chromatid) + locus / kWordBits];
+  std::uint64_t& w = words_[word_index(entry, chromatid) + word_of(locus)];
   const std::uint64_t bit = std::uint64_t{1} << (locus % kWordBits);
   w = code == 2 ? (w | bit) : (w & ~bit);
 }
 
 void GenoTable::read_chromatid(std::size_t entry, int chromatid, std::int32_t* codes) const {
-  const std::uint64_t* row = chromatid_words(entry, chromatid);
-  for (int i = 0; i < NLOCI; ++i) {
-    codes[i] = 1 + static_cast<std::int32_t>((row[i / kWordBits] >> (i % kWordBits)) & 1U);
-  }
+  PackedChromatid words;
+  std::copy_n(chromatid_words(entry, chromatid), kWordsPerChromatid, words.begin());
+  unpack_chromatid(words, codes);
 }
 
 void GenoTable::write_chromatid(std::size_t entry, int chromatid, const std::int32_t* codes) {
-  std::uint64_t* row = &words_[word_index(entry, chromatid)];
-  for (int w = 0; w < kWordsPerChromatid; ++w) {
-    std::uint64_t word = 0;
-    const int first = w * kWordBits;
-    const int last = first + kWordBits < NLOCI ? first + kWordBits : NLOCI;
-    for (int i = last - 1; i >= first; --i) word = (word << 1) | static_cast<std::uint64_t>(codes[i] == 2);
-    row[w] = word;
-  }
+  PackedChromatid words;
+  pack_chromatid(codes, words);
+  std::copy(words.begin(), words.end(), &words_[word_index(entry, chromatid)]);
 }
 
 void GenoTable::read_plant(std::size_t entry, PlantGeno& plant) const {
@@ -39,6 +71,18 @@ void GenoTable::read_plant(std::size_t entry, PlantGeno& plant) const {
 void GenoTable::write_plant(std::size_t entry, const PlantGeno& plant) {
   write_chromatid(entry, 0, plant.chromatid[0].data());
   write_chromatid(entry, 1, plant.chromatid[1].data());
+}
+
+void GenoTable::read_plant(std::size_t entry, PackedPlant& plant) const {
+  const std::uint64_t* row = chromatid_words(entry, 0);  // both chromatids, one after the other
+  std::copy_n(row, kWordsPerChromatid, plant.chromatid[0].begin());
+  std::copy_n(row + kWordsPerChromatid, kWordsPerChromatid, plant.chromatid[1].begin());
+}
+
+void GenoTable::write_plant(std::size_t entry, const PackedPlant& plant) {
+  std::uint64_t* row = &words_[word_index(entry, 0)];
+  std::copy(plant.chromatid[0].begin(), plant.chromatid[0].end(), row);
+  std::copy(plant.chromatid[1].begin(), plant.chromatid[1].end(), row + kWordsPerChromatid);
 }
 
 }  // namespace tf

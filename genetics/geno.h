@@ -1,6 +1,7 @@
 // GENO: the genotypes of all entries, one bit per allele code (code 1 as 0,
-// code 2 as 1), each chromatid a packed row of NLOCI bits. 240,000 entries
-// take 55 MB. No other code depends on the packing.
+// code 2 as 1; the codes are 1 or 2), each chromatid a packed row of NLOCI
+// bits: locus i at bit i % 64 of word i / 64, the bits past NLOCI 0. 240,000
+// entries take 55 MB.
 #pragma once
 
 #include <array>
@@ -12,17 +13,32 @@
 
 namespace tf {
 
+constexpr int kGenoWordBits = 64;
+constexpr int kGenoWords = (NLOCI + kGenoWordBits - 1) / kGenoWordBits;  // 15 per chromatid
+
 // One plant's genotype as plain allele codes (1 or 2): chromatid h, locus i.
 struct PlantGeno {
   std::array<std::array<std::int32_t, NLOCI>, 2> chromatid;
 };
 
+// One chromatid, and one plant, in GENO's packing.
+using PackedChromatid = std::array<std::uint64_t, kGenoWords>;
+struct PackedPlant {
+  std::array<PackedChromatid, 2> chromatid;
+};
+
+// Conversions between codes and the packing: code 2 is bit 1, any other bit 0.
+void pack_chromatid(const std::int32_t* codes, PackedChromatid& words);
+void unpack_chromatid(const PackedChromatid& words, std::int32_t* codes);
+PackedPlant pack(const PlantGeno& plant);
+void unpack(const PackedPlant& packed, PlantGeno& plant);
+
 // Entries are addressed 0-based (entry ID e at index e - 1), loci 0..NLOCI-1,
 // chromatids 0 and 1.
 class GenoTable {
  public:
-  static constexpr int kWordBits = 64;
-  static constexpr int kWordsPerChromatid = (NLOCI + kWordBits - 1) / kWordBits;  // 15
+  static constexpr int kWordBits = kGenoWordBits;
+  static constexpr int kWordsPerChromatid = kGenoWords;
 
   GenoTable() = default;
   explicit GenoTable(std::size_t entries) { create(entries); }
@@ -31,7 +47,7 @@ class GenoTable {
   std::size_t size() const { return entries_; }
 
   int code(std::size_t entry, int locus, int chromatid) const {
-    const std::uint64_t w = words_[word_index(entry, chromatid) + locus / kWordBits];
+    const std::uint64_t w = words_[word_index(entry, chromatid) + word_of(locus)];
     return 1 + static_cast<int>((w >> (locus % kWordBits)) & 1U);
   }
   void set_code(std::size_t entry, int locus, int chromatid, int code);
@@ -40,6 +56,8 @@ class GenoTable {
   void write_chromatid(std::size_t entry, int chromatid, const std::int32_t* codes);
   void read_plant(std::size_t entry, PlantGeno& plant) const;
   void write_plant(std::size_t entry, const PlantGeno& plant);
+  void read_plant(std::size_t entry, PackedPlant& plant) const;
+  void write_plant(std::size_t entry, const PackedPlant& plant);
 
   // The packed words of one chromatid, for whole-row comparisons and scoring.
   const std::uint64_t* chromatid_words(std::size_t entry, int chromatid) const {
@@ -50,6 +68,7 @@ class GenoTable {
   static std::size_t word_index(std::size_t entry, int chromatid) {
     return (entry * 2 + static_cast<std::size_t>(chromatid)) * kWordsPerChromatid;
   }
+  static std::size_t word_of(int locus) { return static_cast<std::size_t>(locus / kWordBits); }
 
   std::size_t entries_ = 0;
   std::vector<std::uint64_t> words_;

@@ -1,0 +1,77 @@
+#include "genetics/effects.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace tf {
+
+namespace {
+
+constexpr int kFhbThreshold = 270;  // Fhb QTL are protein QTL from this number up
+constexpr int kFhbCountLimit = 25;  // tested before the count is raised: 26 Fhb QTL at most
+constexpr float kMajorFactor = 3.0F;
+
+float float_bits(std::uint32_t bits) {
+  float f;
+  std::memcpy(&f, &bits, sizeof f);
+  return f;
+}
+
+// x^n in single precision by repeated squaring, the exponent's bits taken
+// from the lowest.
+float power(float x, int n) {
+  float result = 1.0F;
+  float square = x;
+  for (unsigned bits = static_cast<unsigned>(n); bits != 0; bits >>= 1) {
+    if ((bits & 1U) != 0) result *= square;
+    square *= square;
+  }
+  return result;
+}
+
+// Class 1, class 2 and heterozygous cells of one trait: class 2 gets
+// `class2`, class 1 its negation, the heterozygote 0.
+void set_trait(QtlEffect& cells, int trait, float class2) {
+  const auto t = static_cast<std::size_t>(trait);
+  cells[0][t] = -static_cast<double>(class2);
+  cells[1][t] = static_cast<double>(class2);
+  cells[2][t] = 0.0;
+}
+
+void clear_trait(QtlEffect& cells, int trait) {
+  for (TraitValues& cell : cells) cell[static_cast<std::size_t>(trait)] = 0.0;
+}
+
+}  // namespace
+
+void geneffects(const LocusMap& locmap, QtlEffectTable& qtleff) {
+  const float yield_ratio = static_cast<float>(NQTL - 1) / static_cast<float>(NQTL + 1);
+  const float protein_ratio = float_bits(0x3F79ADD4U);  // 79/81
+  const float fhb_ratio = float_bits(0x3F73831FU);      // 39/41
+  int protein_rank = 0;
+  int fhb_rank = 0;
+  for (const LocusRow& row : locmap) {
+    const int q = row.code;
+    // Markers and code 0 carry no effect; a QTL number beyond the table has
+    // no row to write (the loader rejects such locus tables).
+    if (q <= 0 || static_cast<std::size_t>(q) > qtleff.size()) continue;
+    QtlEffect& cells = qtleff[static_cast<std::size_t>(q) - 1];
+    const float sign = q % 2 == 1 ? 1.0F : -1.0F;
+    // The allele that raises yield lowers protein and raises Fhb: class 2
+    // has the signs (s, -s, s).
+    set_trait(cells, 0, sign * power(yield_ratio, q));
+    clear_trait(cells, 1);
+    clear_trait(cells, 2);
+    if (q % 5 != 3) continue;
+    ++protein_rank;
+    set_trait(cells, 1, -(sign * power(protein_ratio, protein_rank)));
+    if (q >= kFhbThreshold && fhb_rank <= kFhbCountLimit) {
+      ++fhb_rank;
+      float f = power(fhb_ratio, fhb_rank);
+      if (fhb_rank == 1) f = kMajorFactor * f;  // the first Fhb QTL met is the major gene
+      set_trait(cells, 2, sign * f);
+    }
+  }
+}
+
+}  // namespace tf

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,34 +86,13 @@ TEST(Intake, EndingSequenceConsumesExactlyOneLine) {
   EXPECT_EQ(rest, "not read");
 }
 
-// Console input that runs `hook` with each line's number just before the
-// program gets that line, so that a test can act while the program waits.
-class HookedInput : public std::streambuf {
- public:
-  HookedInput(std::vector<std::string> lines, std::function<void(std::size_t)> hook)
-      : lines_(std::move(lines)), hook_(std::move(hook)) {}
-
- protected:
-  int_type underflow() override {
-    if (next_ == lines_.size()) return traits_type::eof();
-    hook_(next_);
-    std::string& line = lines_[next_++];
-    setg(line.data(), line.data(), line.data() + line.size());
-    return traits_type::to_int_type(line[0]);
-  }
-
- private:
-  std::vector<std::string> lines_;
-  std::function<void(std::size_t)> hook_;
-  std::size_t next_ = 0;
-};
-
 TEST(Intake, WaitsForTheFileThenAsksOnceForItToBeClosed) {
   TempDir dir;
   // The player writes Crosses.csv while the program waits for the second line.
-  HookedInput input({"\n", "\n", "\n"}, [&](std::size_t line) {
-    if (line == 1) dir.write("Crosses.csv", "1,2,5\n3,4,6\n");
-  });
+  test::ScriptedInput input;
+  input.add("");
+  input.add("", [&] { dir.write("Crosses.csv", "1,2,5\n3,4,6\n"); });
+  input.add("");
   std::istream in(&input);
   std::ostringstream out;
   std::ostringstream err;
@@ -134,12 +111,13 @@ TEST(Intake, ClosedFilePromptRepeatsWhileTheFileCannotBeOpened) {
   // A folder of that name exists but cannot be opened as a file; the player
   // puts the real file in its place while the program waits.
   std::filesystem::create_directory(dir.path() / "Crosses.csv");
-  HookedInput input({"\n", "\n", "\n"}, [&](std::size_t line) {
-    if (line == 1) {
-      std::filesystem::remove(dir.path() / "Crosses.csv");
-      dir.write("Crosses.csv", "1,2,5\n");
-    }
+  test::ScriptedInput input;
+  input.add("");
+  input.add("", [&] {
+    std::filesystem::remove(dir.path() / "Crosses.csv");
+    dir.write("Crosses.csv", "1,2,5\n");
   });
+  input.add("");
   std::istream in(&input);
   std::ostringstream out;
   std::ostringstream err;

@@ -13,8 +13,8 @@
 namespace tf {
 namespace {
 
-using testing::kStepA;
-using testing::ScriptedGame;
+using test::kStepA;
+using test::ScriptedGame;
 
 const std::string kHeaderRow =
     "Plant_ID    ,Parent_1    ,Parent_2    ,Yield_Pred  ,Protein_Pred,Fhb_Pred    \n";

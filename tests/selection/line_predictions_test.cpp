@@ -13,8 +13,8 @@
 namespace tf {
 namespace {
 
-using testing::kStepA;
-using testing::ScriptedGame;
+using test::kStepA;
+using test::ScriptedGame;
 
 const std::string kReport =
     "   \n  ---------------\n   \n  Genomewide predictions done\n   \n"

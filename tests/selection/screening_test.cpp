@@ -11,7 +11,7 @@
 namespace tf {
 namespace {
 
-using testing::ScriptedGame;
+using test::ScriptedGame;
 
 std::string screen(const std::string& count_line) {
   return "   \n  ---------------\n   \n  Screening for Fhb major QTL ...\n   \n" + count_line +

@@ -38,9 +38,13 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+void write_file(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
 void TempDir::write(const std::string& name, const std::string& contents) const {
-  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-  out << contents;
+  write_file(path_ / name, contents);
 }
 
 std::string TempDir::read(const std::string& name) const { return slurp(path_ / name); }

@@ -5,7 +5,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <sstream>
+#include <functional>
+#include <streambuf>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "game/console.h"
 
@@ -18,6 +22,39 @@ struct ScriptedConsole {
   std::ostringstream out;
   std::ostringstream err;
   Console con;
+};
+
+// Console input typed line by line. Each line may come with an action that
+// runs just before the line is handed to the reader: what the player does
+// (editing Results.csv, say) before typing it.
+class ScriptedInput : public std::streambuf {
+ public:
+  void add(std::string text, std::function<void()> before = {}) {
+    lines_.push_back({std::move(text) + "\n", std::move(before)});
+  }
+  // Lines handed to the reader so far.
+  std::size_t taken() const { return next_; }
+  std::size_t size() const { return lines_.size(); }
+
+ protected:
+  int_type underflow() override {
+    if (gptr() != nullptr && gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (next_ == lines_.size()) return traits_type::eof();
+    Line& line = lines_[next_++];
+    if (line.before) line.before();
+    current_ = line.text;
+    setg(current_.data(), current_.data(), current_.data() + current_.size());
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  struct Line {
+    std::string text;
+    std::function<void()> before;
+  };
+  std::vector<Line> lines_;
+  std::size_t next_ = 0;
+  std::string current_;
 };
 
 // A fresh folder under the system's temporary folder, removed afterwards.
@@ -55,7 +92,8 @@ RunResult run_program(const TempDir& dir, const std::string& input,
 // A run of the game in-process on `input`, with its own streams and seed.
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed = -12);
 
-// The bytes of a file.
+// The bytes of a file, and a file written with exactly `bytes`.
 std::string slurp(const std::filesystem::path& path);
+void write_file(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace tf::test

@@ -2,16 +2,11 @@
 // and whose file channel works in a temporary folder of its own.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <random>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,73 +14,9 @@
 #include "game/console.h"
 #include "game/file_channel.h"
 #include "game/game.h"
+#include "support/dialogue.h"
 
-namespace tf::testing {
-
-// A folder under the system's temporary directory, removed with its contents.
-class TempDir {
- public:
-  TempDir() {
-    static std::atomic<unsigned> counter{0};
-    std::random_device device;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tillerfold-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-// Console input typed line by line. Each line may come with an action that
-// runs just before the line is handed to the reader: what the player does
-// (editing Results.csv, say) before typing it.
-class ScriptedInput : public std::streambuf {
- public:
-  void add(std::string text, std::function<void()> before = {}) {
-    lines_.push_back({std::move(text) + "\n", std::move(before)});
-  }
-  // Lines handed to the reader so far.
-  std::size_t taken() const { return next_; }
-  std::size_t size() const { return lines_.size(); }
-
- protected:
-  int_type underflow() override {
-    if (gptr() != nullptr && gptr() < egptr()) return traits_type::to_int_type(*gptr());
-    if (next_ == lines_.size()) return traits_type::eof();
-    Line& line = lines_[next_++];
-    if (line.before) line.before();
-    current_ = line.text;
-    setg(current_.data(), current_.data(), current_.data() + current_.size());
-    return traits_type::to_int_type(*gptr());
-  }
-
- private:
-  struct Line {
-    std::string text;
-    std::function<void()> before;
-  };
-  std::vector<Line> lines_;
-  std::size_t next_ = 0;
-  std::string current_;
-};
-
-inline void write_file(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-inline std::string read_file(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+namespace tf::test {
 
 // A game of `nplant` entries, every one kept, ID e at index e - 1, all from
 // a cross of parents 3 and 12.
@@ -101,7 +32,7 @@ class ScriptedGame {
   }
 
   std::filesystem::path results_path() const { return dir.path() / "Results.csv"; }
-  std::string results() const { return read_file(results_path()); }
+  std::string results() const { return slurp(results_path()); }
   void set_results(const std::string& bytes) const { write_file(results_path(), bytes); }
   // A line of console input; `file`, when given, is what the player saved
   // as Results.csv before typing it.
@@ -140,4 +71,4 @@ inline const std::string kStepA =
     "  - After making your selections, SAVE and CLOSE the CSV file\n"
     "    then return to this window and press <Enter> to continue\n";
 
-}  // namespace tf::testing
+}  // namespace tf::test

@@ -13,8 +13,8 @@
 namespace tf {
 namespace {
 
-using testing::kStepA;
-using testing::ScriptedGame;
+using test::kStepA;
+using test::ScriptedGame;
 
 const std::string kRow1 = "--          ,--          ,[N_Locs=>]  ,  4\n";
 const std::string kRow2 = "--          ,--          ,[LSD(10%)=>],   11.42\n";
@@ -174,7 +174,7 @@ TEST(ReadBack, EditedFilesGiveTheKeepSetAndTheDialogue) {
         EXPECT_EQ(*keep, before);
         std::error_code ec;
         std::filesystem::remove_all(path, ec);
-        if (save.kind == Saved::Kind::kBytes) testing::write_file(path, save.bytes);
+        if (save.kind == Saved::Kind::kBytes) test::write_file(path, save.bytes);
         if (save.kind == Saved::Kind::kFolder) std::filesystem::create_directory(path);
       });
     }

@@ -15,7 +15,7 @@
 namespace tf {
 namespace {
 
-using testing::ScriptedGame;
+using test::ScriptedGame;
 
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;

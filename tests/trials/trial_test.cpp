@@ -17,8 +17,8 @@
 namespace tf {
 namespace {
 
-using testing::kStepA;
-using testing::ScriptedGame;
+using test::kStepA;
+using test::ScriptedGame;
 
 const std::string kYieldProteinPrompt =
     "  Number of trial locations for yield and protein [maximum of 12" + std::string(60, ' ') +

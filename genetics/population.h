@@ -22,18 +22,25 @@ struct GenomeModel {
 };
 
 // For each cross in order: its line "    Cross ..." and CROSSSIZE F2 plants,
-// each from two meioses of the F1, into entries numbered on over the crosses.
-// Fills `geno`, `plantpar`, `fhbstat_f2` and `pred_f2`, created by the caller
-// with sum(crosssize) rows.
+// each from two meioses of the F1 (2 x NLOCI deviates), into entries numbered
+// on over the crosses. Fills `geno`, `plantpar`, `fhbstat_f2` and `pred_f2`,
+// created by the caller with sum(crosssize) rows (rows past the plants made
+// get status 0 and predictions 0). A negative cross size makes no plant.
+// Parent numbers outside 1..NPAR, more plants than rows, or tables of
+// unequal length throw std::invalid_argument before anything is printed or
+// drawn. The scratch tables live on the stack: none is allocated.
 void f2plant(Console& con, const GenomeModel& model,
              const std::vector<std::array<std::int32_t, 2>>& crosspar,
              const std::vector<std::int32_t>& crosssize, RandomStream& stream, GenoTable& geno,
              std::vector<std::array<std::int32_t, 2>>& plantpar,
              std::vector<std::int32_t>& fhbstat_f2, std::vector<TraitValues>& pred_f2);
 
-// Every entry, kept or dropped, through single-seed descent: `geno` is
-// replaced by the lines, `g_ri` gets their raw genotypic values, `fhbstat_ri`
-// and `pred_ri` their status and predictions. Prints the six lines of task 3.
+// Prints the six lines of task 3, then takes every entry, kept or dropped, in
+// index order through single-seed descent (10 x NLOCI deviates): `geno` is
+// replaced by the lines, `g_ri` gets their raw genotypic values (the caller
+// brings them to the trait scale), `fhbstat_ri` and `pred_ri` their status
+// and predictions. Tables of unequal length throw std::invalid_argument
+// before anything is printed. No scratch table is allocated.
 void rilines(Console& con, const GenomeModel& model, RandomStream& stream, GenoTable& geno,
              std::vector<TraitValues>& g_ri, std::vector<TraitValues>& pred_ri,
              std::vector<std::int32_t>& fhbstat_ri);

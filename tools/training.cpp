@@ -1,0 +1,62 @@
+#include "tools/training.h"
+
+#include <cmath>
+#include <vector>
+
+#include "game/fixed_data.h"
+#include "genetics/evaluation.h"
+#include "tools/calibration.h"
+#include "tools/line_sampling.h"
+#include "tools/ridge.h"
+#include "tools/stream_draws.h"
+
+namespace tf {
+
+double plot_error_variance(int trait) {
+  const auto t = static_cast<std::size_t>(trait);
+  const double sg2 = SG[t] * SG[t];
+  const double h2 = static_cast<double>(H2[t]);
+  return ((sg2 - sg2 * h2) * 4.0) / h2;
+}
+
+MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable& qtleff,
+                                   const ParentGenotypes& pargeno, const RecombinationMap& map,
+                                   const TrainingDesign& design, RandomStream& stream,
+                                   TrainingReport& report) {
+  std::vector<MarkerScores> scores;
+  std::vector<TraitValues> values;
+  PlantGeno line;
+  for (const Cross& cross : all_crosses()) {
+    const PlantGeno f1 = make_f1(pargeno, cross);
+    for (int k = 0; k < design.lines_per_cross; ++k) {
+      make_line(f1, map, stream, line);
+      scores.push_back(marker_scores(line, locmap));
+      const TraitValues g = genotypic_values(line, locmap, qtleff);
+      TraitValues y{};
+      for (int t = 0; t < NTRAIT; ++t) {
+        const double error_sd = std::sqrt(plot_error_variance(t) / design.locations);
+        y[t] = to_trait_scale(g[t], t) + error_sd * draw_normal(stream);
+      }
+      values.push_back(y);
+    }
+  }
+  // Summed variances of the marker scores over the training lines.
+  double score_variance = 0.0;
+  const double n = static_cast<double>(scores.size());
+  for (int m = 0; m < NMRK; ++m) {
+    double s = 0.0, ss = 0.0;
+    for (const MarkerScores& x : scores) {
+      s += x[static_cast<std::size_t>(m)];
+      ss += x[static_cast<std::size_t>(m)] * x[static_cast<std::size_t>(m)];
+    }
+    score_variance += ss / n - (s / n) * (s / n);
+  }
+  report.lines = static_cast<int>(scores.size());
+  for (int t = 0; t < NTRAIT; ++t) {
+    const double error_of_mean = plot_error_variance(t) / design.locations;
+    report.lambda[t] = error_of_mean * score_variance / (SG[t] * SG[t]);
+  }
+  return fit_marker_effects(scores, values, report.lambda);
+}
+
+}  // namespace tf

@@ -197,3 +197,37 @@ TEST(Intake, UnreadableCrossesEndTheRunWithTheFatalReport) {
 
 }  // namespace
 }  // namespace tf
+
+namespace tf {
+namespace {
+
+TEST(Intake, ValidCrossesGoOnToTheMenu) {
+  struct Case {
+    const char* name;
+    std::string crosses;
+    std::string balance;
+  };
+  const Case cases[] = {
+      {"no records: an empty game", "", "250000."},
+      {"2000 plants", "1,2,2000\n", "249975."},
+      {"a single self-cross", "5,5,10\n", "249975."},
+      {"blanks for commas and a fourth value", "3 7 10 99\n2,4,0\n", "249950."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    dir.add_genome_files();
+    dir.write("Crosses.csv", c.crosses);
+    // The closed-file prompt takes the one line; the input then ends at the menu.
+    const auto run = run_in_process(dir, "\n");
+    EXPECT_EQ(run.status, 255);
+    EXPECT_NE(run.out.find("          --->>> Remaining balance: $      " + c.balance +
+                           "\n   \n   \n  ---------------\n   \n"
+                           "  Enter the number corresponding to the next task:\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("  Task : "), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace tf

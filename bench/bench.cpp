@@ -151,14 +151,16 @@ struct BuiltGame {
     const std::int32_t ncross = tf::crosses_first_half(con, files);
     game.crosses.create(static_cast<std::size_t>(ncross));
     game.genome.create();
-    const std::int32_t nplant = tf::crosses_second_half(con, files, game.crosses, game.state.errflag);
+    const std::int32_t nplant =
+        tf::crosses_second_half(con, files, game.crosses, game.state.errflag);
     game.entries.create(static_cast<std::size_t>(nplant));
     tf::start_game(game);
   }
   void make_lines() {
     const tf::GenomeTables& g = game.genome;
     tf::rilines(con, tf::GenomeModel{g.locmap, g.qtleff, g.pargeno, g.mrkeff}, game.state.stream,
-                game.entries.geno, game.entries.g_ri, game.entries.pred_ri, game.entries.fhbstat_ri);
+                game.entries.geno, game.entries.g_ri, game.entries.pred_ri,
+                game.entries.fhbstat_ri);
     tf::rescale(game.entries.g_ri);
     game.state.stage = 1;
   }
@@ -235,7 +237,7 @@ void report_memory(const char* run, const Measured& m) {
 
 int main(int argc, char** argv) {
   const bool small = argc > 1 && std::strcmp(argv[1], "--small") == 0;
-  const int size = small ? 100 : 2000;          // plants per cross
+  const int size = small ? 100 : 2000;           // plants per cross
   const int segregating = small ? 1600 : 32000;  // carrier x non-carrier plants
   const int trial_entries = small ? 1600 : 32000;
   const int f2_entries = small ? 600 : 12000;

@@ -16,7 +16,8 @@ void charge(Console& con, float expense, float& balance, std::int32_t& overflag,
     overflag = 0;
     balance = balance - expense;
     con.spacer();
-    con.formatted_line("          --->>> Remaining balance: $ " + fixed_field(balance, 12, decimals));
+    con.formatted_line("          --->>> Remaining balance: $ " +
+                       fixed_field(balance, 12, decimals));
     con.spacer();
     return;
   }

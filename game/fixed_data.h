@@ -22,12 +22,10 @@ constexpr std::array<std::int32_t, NPAR> CARRIER = {1, 0, 0, 1, 1, 1, 1, 1, 1, 0
 constexpr std::array<double, NTRAIT> SG = {static_cast<double>(7.7778F), static_cast<double>(0.75F),
                                            static_cast<double>(3.0F)};
 constexpr std::array<float, NTRAIT> H2 = {0.5F, 0.75F, 0.4F};
-constexpr std::array<double, NTRAIT> ZMEAN = {static_cast<double>(0.5587F),
-                                              static_cast<double>(-0.03354F),
-                                              static_cast<double>(0.00589F)};
-constexpr std::array<double, NTRAIT> ZSG = {static_cast<double>(8.6324F),
-                                            static_cast<double>(3.1975F),
-                                            static_cast<double>(3.7276F)};
+constexpr std::array<double, NTRAIT> ZMEAN = {
+    static_cast<double>(0.5587F), static_cast<double>(-0.03354F), static_cast<double>(0.00589F)};
+constexpr std::array<double, NTRAIT> ZSG = {
+    static_cast<double>(8.6324F), static_cast<double>(3.1975F), static_cast<double>(3.7276F)};
 constexpr std::array<double, NTRAIT> MEAN = {95.0, 13.0, 11.0};
 
 // TRAITNAME(y, t) at [y][t - 1]: y = 0 a prediction column, 1..3 the trial year.

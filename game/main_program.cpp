@@ -1,16 +1,16 @@
 #include "game/main_program.h"
 
 #include <new>
-#include <string>
 #include <ostream>
+#include <string>
 
+#include "game/account.h"
 #include "game/console.h"
 #include "game/fatal.h"
 #include "game/file_channel.h"
 #include "game/game.h"
 #include "game/genome_data.h"
 #include "game/intake.h"
-#include "game/account.h"
 #include "game/startup.h"
 #include "game/task_loop.h"
 #include "genetics/effects.h"
@@ -74,7 +74,8 @@ int play(const GameIo& io, Console& con) {
   }
   const std::int32_t nplant = crosses_second_half(con, files, game.crosses, state.errflag);
   if (state.errflag == 1) return ending_sequence(con);
-  if (!create_group(con, "Main 2", [&] { game.entries.create(static_cast<std::size_t>(nplant)); })) {
+  if (!create_group(con, "Main 2",
+                    [&] { game.entries.create(static_cast<std::size_t>(nplant)); })) {
     return kExitNoMemory;
   }
 

@@ -31,7 +31,8 @@ void menu(Console& con, GameState& state) {
   con.spacer();
   con.free_line(" Enter the number corresponding to the next task:");
   con.spacer();
-  if (offered(state, 1)) con.free_line("    1  Select for plants homozygous for the Fhb resistance gene");
+  if (offered(state, 1))
+    con.free_line("    1  Select for plants homozygous for the Fhb resistance gene");
   if (offered(state, 2)) con.free_line("    2  Obtain genomewide predictions for each trait");
   if (offered(state, 3)) con.free_line("    3  Obtain homozygous lines by single-seed descent");
   if (offered(state, 4)) {

@@ -35,7 +35,8 @@ void release_check(Console& con, GameState& state, EntryTable& entries) {
     con.free_line(" There is no line to release");
     return;
   }
-  const std::size_t e = static_cast<std::size_t>(ask_line_id(con, state.lineid, entries.nplant())) - 1;
+  const std::size_t e =
+      static_cast<std::size_t>(ask_line_id(con, state.lineid, entries.nplant())) - 1;
   TraitValues& g = entries.g_ri[e];
 
   con.spacer();

@@ -20,7 +20,7 @@ namespace tf {
 
 // The cross tables, created once the records of Crosses.csv are counted.
 struct CrossTables {
-  std::vector<std::int32_t> crosssize;               // CROSSSIZE: F2 plants asked for
+  std::vector<std::int32_t> crosssize;                // CROSSSIZE: F2 plants asked for
   std::vector<std::array<std::int32_t, 2>> crosspar;  // CROSSPAR: parent 1 and parent 2
   // Created with `ncross` rows, every cell 0; may throw bad_alloc.
   void create(std::size_t ncross);
@@ -38,17 +38,17 @@ struct GenomeTables {
 
 // The entry table: one row per entry, created once the crosses are accepted.
 struct EntryTable {
-  std::vector<double> errmean;                       // ERRMEAN: work table of the trials
-  std::vector<std::int32_t> id;                      // ID(e) = e
-  GenoTable geno;                                    // GENO: F2 plant, after task 3 the line
-  std::vector<std::int32_t> fhbstat_f2;              // FHBSTAT_F2: 2, 1 or 0
-  std::vector<std::int32_t> fhbstat_ri;              // FHBSTAT_RI: 2 or 0
-  std::vector<TraitValues> pred_f2;                  // PRED_F2, trait units
-  std::vector<TraitValues> pred_ri;                  // PRED_RI, trait units
-  std::vector<TraitValues> g_ri;                     // G_RI, trait scale after task 3
+  std::vector<double> errmean;                        // ERRMEAN: work table of the trials
+  std::vector<std::int32_t> id;                       // ID(e) = e
+  GenoTable geno;                                     // GENO: F2 plant, after task 3 the line
+  std::vector<std::int32_t> fhbstat_f2;               // FHBSTAT_F2: 2, 1 or 0
+  std::vector<std::int32_t> fhbstat_ri;               // FHBSTAT_RI: 2 or 0
+  std::vector<TraitValues> pred_f2;                   // PRED_F2, trait units
+  std::vector<TraitValues> pred_ri;                   // PRED_RI, trait units
+  std::vector<TraitValues> g_ri;                      // G_RI, trait scale after task 3
   std::vector<std::array<std::int32_t, 2>> plantpar;  // PLANTPAR
-  std::vector<std::int32_t> keep;                    // KEEP: only 1 means kept
-  std::vector<std::array<double, MAXCOL>> pheno;     // PHENO: value columns
+  std::vector<std::int32_t> keep;                     // KEEP: only 1 means kept
+  std::vector<std::array<double, MAXCOL>> pheno;      // PHENO: value columns
 
   // Created with `nplant` rows, every cell 0; may throw bad_alloc.
   void create(std::size_t nplant);

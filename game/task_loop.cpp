@@ -103,8 +103,10 @@ struct Task {
 
 // The dispatch: the menu returns only these codes.
 constexpr Task kTasks[] = {
-    {1, marker_screening}, {2, genomewide_predictions}, {3, inbred_lines}, {4, field_trial},
-    {5, field_trial},      {6, field_trial},            {99, release},
+    {1, marker_screening}, {2, genomewide_predictions},
+    {3, inbred_lines},     {4, field_trial},
+    {5, field_trial},      {6, field_trial},
+    {99, release},
 };
 
 }  // namespace

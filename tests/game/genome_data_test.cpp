@@ -46,7 +46,7 @@ TEST(GenomeData, LocusMapWithCrLfAndExtraValues) {
   TempDir dir;
   std::string text = locus_file("\r\n");
   text.insert(text.find("\r\n"), ",99,98");  // a fourth and fifth value on line 1 are ignored
-  dir.write("zForbidden.csv", "\n" + text);    // an empty line is passed over
+  dir.write("zForbidden.csv", "\n" + text);  // an empty line is passed over
   FileChannel files(dir.path());
   LocusMap locmap(NLOCI);
   load_locus_map(files, locmap);

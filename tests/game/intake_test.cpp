@@ -27,15 +27,14 @@ std::string error_report(const std::string& line1, const std::string& line2) {
   return "   \n  ERROR:\n " + line1 + "\n " + line2 + "\n";
 }
 
-const std::string kRangeReport = error_report(
-    "   Parent numbers must be 1 to 15 and cross sizes 0 to 2000",
-    "   Modify the CROSSES.CSV file accordingly");
-const std::string kSizeReport = error_report(
-    "   The size of at least one cross exceeeded the maximum of 2000",
-    "   Modify the CROSSES.CSV file accordingly");
+const std::string kRangeReport =
+    error_report("   Parent numbers must be 1 to 15 and cross sizes 0 to 2000",
+                 "   Modify the CROSSES.CSV file accordingly");
+const std::string kSizeReport =
+    error_report("   The size of at least one cross exceeeded the maximum of 2000",
+                 "   Modify the CROSSES.CSV file accordingly");
 const std::string kDuplicateReport = error_report(
-    "   Duplicate crosses were found",
-    "   Make sure each cross in the CROSSES.CSV file is unique");
+    "   Duplicate crosses were found", "   Make sure each cross in the CROSSES.CSV file is unique");
 
 // The dialogue after the banner, up to the end of the intake's report.
 std::string after_banner(const std::string& out) {
@@ -178,7 +177,10 @@ TEST(Intake, UnreadableCrossesEndTheRunWithTheFatalReport) {
   const Case cases[] = {
       {"a header row", "Parent1,Parent2,Size\n1,2,3\n", "Illegal character in numeric input"},
       {"a decimal point", "1,2,3.0\n", "Illegal character in numeric input"},
-      {"a byte-order mark", "\xEF\xBB\xBF" "1,2,3\n", "Illegal character in numeric input"},
+      {"a byte-order mark",
+       "\xEF\xBB\xBF"
+       "1,2,3\n",
+       "Illegal character in numeric input"},
       {"an empty line at the end", "1,2,3\n\n", "Attempt to read past end of file"},
       {"an empty line inside", "1,2,3\n\n4,5,6\n", "Attempt to read past end of file"},
       {"a short record", "1,2\n", "Attempt to read past end of file"},

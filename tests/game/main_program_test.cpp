@@ -47,10 +47,9 @@ TEST(MainProgram, ResultsFileThatMayNotBeWritten) {
   TempDir dir;
   dir.write("Results.csv", "old contents\n");
   std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
-  std::filesystem::permissions(dir.path() / "Results.csv",
-                               std::filesystem::perms::owner_read |
-                                   std::filesystem::perms::group_read |
-                                   std::filesystem::perms::others_read);
+  std::filesystem::permissions(dir.path() / "Results.csv", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
   // As an unprivileged user, since root may write any file.
   const auto run = run_program(dir, "\n", "2026-12-10 10:05:07",
                                "setpriv --reuid=65534 --regid=65534 --clear-groups");

@@ -32,8 +32,7 @@ std::string trial_lines(int year) {
          "     6  Phenotype lines for all three traits [Year " + y + "]\n";
 }
 
-GameState state_of(int stage, int year, int fhbdone, int gwsf2done, int gwsridone,
-                   int phenodone) {
+GameState state_of(int stage, int year, int fhbdone, int gwsf2done, int gwsridone, int phenodone) {
   GameState s;
   s.stage = stage;
   s.year = year;
@@ -88,8 +87,8 @@ TEST(Menu, AcceptsExactlyTheOfferedCodes) {
       {"task 2 again in the line stage", state_of(1, 1, 0, 1, 0, 0), "2\n", 2, 0},
       {"2 after the line predictions", state_of(1, 1, 0, 1, 1, 0), "2\n99\n", 99, 1},
       {"trials after the third", state_of(1, 4, 1, 1, 1, 1), "4\n5\n6\n99\n", 99, 3},
-      {"a word or a decimal is asked again silently", state_of(0, 1, 0, 0, 0, 0),
-       "two\n2.5\n2\n", 2, 0},
+      {"a word or a decimal is asked again silently", state_of(0, 1, 0, 0, 0, 0), "two\n2.5\n2\n",
+       2, 0},
       {"2 then 5 on one line selects 2", state_of(0, 1, 0, 0, 0, 0), "2 5\n", 2, 0},
       {"an empty line is passed over", state_of(0, 1, 0, 0, 0, 0), "\n   \n3\n", 3, 0},
   };

@@ -89,9 +89,10 @@ TEST(Release, VerdictsAtTheBounds) {
     const std::string shown = sc.out.str();
     EXPECT_NE(shown.find(std::string("   \n") + c.verdict + "   \n" + c.closing), std::string::npos)
         << shown;
-    EXPECT_NE(shown.find("           Fhb severity [%] = " + std::string(12 - std::string(c.fhb_shown).size(), ' ') +
-                         c.fhb_shown + "\n"),
-              std::string::npos)
+    EXPECT_NE(
+        shown.find("           Fhb severity [%] = " +
+                   std::string(12 - std::string(c.fhb_shown).size(), ' ') + c.fhb_shown + "\n"),
+        std::string::npos)
         << shown;
   }
 }

@@ -32,8 +32,8 @@ struct SmallGame {
     for (std::size_t e = 0; e < 50; ++e) {
       game.entries.id[e] = static_cast<std::int32_t>(e + 1);
       game.entries.keep[e] = 1;
-      game.entries.plantpar[e] = e < 30 ? std::array<std::int32_t, 2>{1, 2}
-                                        : std::array<std::int32_t, 2>{4, 5};
+      game.entries.plantpar[e] =
+          e < 30 ? std::array<std::int32_t, 2>{1, 2} : std::array<std::int32_t, 2>{4, 5};
       game.entries.fhbstat_f2[e] = 2;
     }
     game.ve = plot_error_variances();
@@ -78,8 +78,8 @@ TEST(TaskLoop, RefusedChargeEndsTheGameAndChangesNothing) {
     float balance;
   };
   // Task 1 costs 120 dollars, task 2 50 x 20 = 1000, task 3 50 x 15 = 750.
-  const Case cases[] = {{"task 1", "1\n", 119.0F}, {"task 2", "2\n", 999.0F},
-                        {"task 3", "3\n", 749.0F}};
+  const Case cases[] = {
+      {"task 1", "1\n", 119.0F}, {"task 2", "2\n", 999.0F}, {"task 3", "3\n", 749.0F}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SmallGame g(std::string(c.task) + "exit\nnot read\n");

@@ -10,8 +10,8 @@
 namespace tf {
 namespace {
 
-using test::RunResult;
 using test::run_program;
+using test::RunResult;
 using test::TempDir;
 
 int count(const std::string& text, const std::string& what) {
@@ -44,12 +44,15 @@ TEST(WholeGame, ThroughTaskThreeToTheNextMenu) {
   EXPECT_EQ(run.status, 255);  // the input ends at the next menu
   EXPECT_NE(run.out.find("    Cross   1: Line  1 x Line  2\n    Cross   2: Line  4 x Line 10\n"),
             std::string::npos);
-  EXPECT_NE(run.out.find("          --->>> Remaining balance: $      249950.\n"), std::string::npos);
-  EXPECT_NE(run.out.find("          --->>> Remaining balance: $      249200.\n"), std::string::npos);
+  EXPECT_NE(run.out.find("          --->>> Remaining balance: $      249950.\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("          --->>> Remaining balance: $      249200.\n"),
+            std::string::npos);
   const std::size_t lines = run.out.find("  Developing homozygous lines\n  Please wait ...\n");
   ASSERT_NE(lines, std::string::npos);
   const std::string next_menu = run.out.substr(lines);
-  EXPECT_NE(next_menu.find(kMenuHeading + "   \n"
+  EXPECT_NE(next_menu.find(kMenuHeading +
+                           "   \n"
                            "     1  Select for plants homozygous for the Fhb resistance gene\n"
                            "     2  Obtain genomewide predictions for each trait\n" +
                            kTrialLines1 + "   \n  Task : "),
@@ -75,13 +78,13 @@ TEST(WholeGame, EveryTaskOnce) {
   TempDir dir;
   const std::string input =
       "\n"
-      "1\n"           // screening in the F2 stage
-      "2\n\n"         // F2 predictions, read back unedited
-      "3\n"           // inbred lines
-      "2\n\n"         // line predictions
-      "4\n2\n\n"      // yield and protein, year 1
-      "5\n2\n\n"      // Fhb, year 2
-      "6\n2\n1\n\n"   // all three, year 3
+      "1\n"                            // screening in the F2 stage
+      "2\n\n"                          // F2 predictions, read back unedited
+      "3\n"                            // inbred lines
+      "2\n\n"                          // line predictions
+      "4\n2\n\n"                       // yield and protein, year 1
+      "5\n2\n\n"                       // Fhb, year 2
+      "6\n2\n1\n\n"                    // all three, year 3
       "99\n0\n-5\n100000\nseven\n3\n"  // invalid IDs first
       "exit\n";
   const auto run = play("1,2,200\n4,10,200\n3,5,100\n", input, dir);
@@ -117,10 +120,11 @@ TEST(WholeGame, EveryTaskOnce) {
 TEST(WholeGame, TaskThreeRefusedAfterTheF2Predictions) {
   TempDir dir;
   // 7,200 plants: the F2 predictions cost 144,000 dollars, the lines 108,000.
-  const auto run = play("1,2,1800\n4,10,1800\n3,5,1800\n6,12,1800\n", "\n2\n\n3\nexit\nnot read\n",
-                        dir);
+  const auto run =
+      play("1,2,1800\n4,10,1800\n3,5,1800\n6,12,1800\n", "\n2\n\n3\nexit\nnot read\n", dir);
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("          --->>> Remaining balance: $      105900.\n"), std::string::npos);
+  EXPECT_NE(run.out.find("          --->>> Remaining balance: $      105900.\n"),
+            std::string::npos);
   const std::string refusal =
       "   \n"
       "          --->>> Expenses exceed remaining funds\n"
@@ -138,9 +142,9 @@ TEST(WholeGame, TrialPromptsAskAgain) {
   TempDir dir;
   const std::string input =
       "\n3\n"
-      "5\n0\n5\n2\n\n"         // Fhb in year 1: 0 and 5 asked again
-      "4\n13\n12\n\n"          // yield and protein in year 2: 13 asked again
-      "6\n3\nx\n5\n2\n\n"      // all three in year 3: only the Fhb prompt again
+      "5\n0\n5\n2\n\n"     // Fhb in year 1: 0 and 5 asked again
+      "4\n13\n12\n\n"      // yield and protein in year 2: 13 asked again
+      "6\n3\nx\n5\n2\n\n"  // all three in year 3: only the Fhb prompt again
       "99\n1\nexit\n";
   const auto run = play("1,2,20\n", input, dir);
   ASSERT_EQ(run.status, 0) << run.err;
@@ -166,8 +170,7 @@ TEST(WholeGame, RefusedTrialAsksForFewerLocationsThenEndsAtTheSmallest) {
   TempDir dir;
   // 6,000 lines leave 159,925 dollars: 12 locations cost 3,024,000 and one
   // location 252,000, so no count can pass.
-  const auto run =
-      play("1,2,2000\n4,10,2000\n3,5,2000\n", "\n3\n4\n12\n1\nexit\nnot read\n", dir);
+  const auto run = play("1,2,2000\n4,10,2000\n3,5,2000\n", "\n3\n4\n12\n1\nexit\nnot read\n", dir);
   EXPECT_EQ(run.status, 0);
   const std::string s = "   \n";
   const std::string expected =

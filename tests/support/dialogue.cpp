@@ -25,8 +25,8 @@ std::string slurp(const std::filesystem::path& path) {
 TempDir::TempDir() {
   const auto base = std::filesystem::temp_directory_path();
   for (;;) {
-    path_ = base / ("tillerfold-test-" + std::to_string(::getpid()) + "-" +
-                    std::to_string(counter++));
+    path_ =
+        base / ("tillerfold-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     if (std::filesystem::create_directory(path_)) break;
   }
 }
@@ -62,8 +62,9 @@ RunResult run_program(const TempDir& dir, const std::string& input, const std::s
   const std::string d = dir.path().string();
   // faketime preloads its library ahead of the sanitizers' runtime; the
   // sanitizer build accepts that order.
-  const std::string command = "cd '" + d + "' && TZ=UTC ASAN_OPTIONS=verify_asan_link_order=0 " + wrapper + " faketime -f '" + clock + "' '" +
-                              TF_BINARY + "' < .stdin > .stdout 2> .stderr";
+  const std::string command = "cd '" + d + "' && TZ=UTC ASAN_OPTIONS=verify_asan_link_order=0 " +
+                              wrapper + " faketime -f '" + clock + "' '" + TF_BINARY +
+                              "' < .stdin > .stdout 2> .stderr";
   const int raw = std::system(command.c_str());
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

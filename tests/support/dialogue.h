@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <sstream>
 #include <functional>
+#include <sstream>
 #include <streambuf>
 #include <string>
 #include <utility>

@@ -76,3 +76,42 @@ TEST(MainProgram, ResultsNameThatIsAFolder) {
 
 }  // namespace
 }  // namespace tf
+
+namespace tf {
+namespace {
+
+TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
+  TempDir dir;
+  dir.write("Crosses.csv", "1,2,10\n3,16,5\n");
+  const auto run = run_program(dir, "\nend\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(kBanner.size()),
+            "  Make sure the CROSSES.CSV file is closed\n"
+            "  Press <Enter> to continue\n"
+            "   \n"
+            "  Creating F2 plants within each cross ...\n"
+            "   \n"
+            "  ERROR:\n"
+            "    Parent numbers must be 1 to 15 and cross sizes 0 to 2000\n"
+            "    Modify the CROSSES.CSV file accordingly\n"
+            "   \n"
+            "   \n"
+            "  Press <Enter> to EXIT\n"
+            "   \n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
+  TempDir dir;
+  dir.write("Crosses.csv", "1,2,10\n");
+  const auto run = run_program(dir, "\n");
+  EXPECT_EQ(run.status, 255);
+  EXPECT_EQ(run.err,
+            "? System Error:\n"
+            "? No such file or directory\n"
+            "? Opening zForbidden.csv on the file channel\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
+}
+
+}  // namespace
+}  // namespace tf

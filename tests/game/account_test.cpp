@@ -63,34 +63,34 @@ TEST(Account, TrialExpenseByTask) {
 }
 
 TEST(Account, ChargesAtTheEdges) {
-  {
-    SCOPED_TRACE("an expense equal to the balance is charged to 0");
+  struct Case {
+    const char* name;
+    float balance;
+    std::int32_t units;
+    std::int32_t task;
+    std::int32_t overflag;
+    float after;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"an expense equal to the balance is charged to 0", 120.0F, 30, 1, 0, 0.0F,
+       "   \n          --->>> Remaining balance: $           0.\n   \n"},
+      {"zero units are charged and reported", 250000.0F, 0, 0, 0, 250000.0F,
+       "   \n          --->>> Remaining balance: $      250000.\n   \n"},
+      {"one dollar short is refused", 119.0F, 30, 1, 1, 119.0F,
+       "   \n          --->>> Expenses exceed remaining funds\n"
+       "                    Balance:  $         119.\n"
+       "                    Expenses: $         120.\n   \n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     ScriptedConsole sc;
-    float balance = 120.0F;
+    float balance = c.balance;
     std::int32_t overflag = -1;
-    budget(sc.con, 30, 1, balance, overflag);
-    EXPECT_EQ(overflag, 0);
-    EXPECT_EQ(balance, 0.0F);
-    EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $           0.\n   \n");
-  }
-  {
-    SCOPED_TRACE("zero units are charged and reported");
-    ScriptedConsole sc;
-    float balance = 250000.0F;
-    std::int32_t overflag = -1;
-    budget(sc.con, 0, 0, balance, overflag);
-    EXPECT_EQ(overflag, 0);
-    EXPECT_EQ(balance, 250000.0F);
-    EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $      250000.\n   \n");
-  }
-  {
-    SCOPED_TRACE("one dollar short is refused");
-    ScriptedConsole sc;
-    float balance = 119.0F;
-    std::int32_t overflag = -1;
-    budget(sc.con, 30, 1, balance, overflag);
-    EXPECT_EQ(overflag, 1);
-    EXPECT_EQ(balance, 119.0F);
+    budget(sc.con, c.units, c.task, balance, overflag);
+    EXPECT_EQ(overflag, c.overflag);
+    EXPECT_EQ(balance, c.after);
+    EXPECT_EQ(sc.out.str(), c.shown);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "game/console.h"
 
+#include <cerrno>
 #include <vector>
 
 #include "game/fatal.h"
@@ -8,6 +9,13 @@ namespace tf {
 
 namespace {
 const char* const kConsoleRead = "Reading a line from the console";
+
+// Output that did not reach the console (a full disk behind a redirection,
+// a closed pipe) ends the run like any other failed write.
+void written(std::ostream& out) {
+  out.flush();
+  if (!out) throw FatalIoError::system(errno != 0 ? errno : EIO, "Writing to the console");
+}
 }  // namespace
 
 Console::Console(std::istream& in, std::ostream& out, std::ostream& err)
@@ -15,17 +23,17 @@ Console::Console(std::istream& in, std::ostream& out, std::ostream& err)
 
 void Console::free_line(std::string_view text) {
   *out_ << ' ' << text << '\n';
-  out_->flush();
+  written(*out_);
 }
 
 void Console::formatted_line(std::string_view text) {
   *out_ << text << '\n';
-  out_->flush();
+  written(*out_);
 }
 
 void Console::prompt(std::string_view text) {
   *out_ << text;
-  out_->flush();
+  written(*out_);
 }
 
 void Console::spacer() { free_line("  "); }

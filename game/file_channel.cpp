@@ -82,7 +82,8 @@ void FileChannel::open_write(const std::string& name) {
     std::error_code ec;
     // A file that exists but may not be written opens for reading only, and
     // its first write fails.
-    if (open_errno == EACCES && std::filesystem::is_regular_file(path, ec)) {
+    const bool refused = open_errno == EACCES || open_errno == EPERM || open_errno == EROFS;
+    if (refused && std::filesystem::is_regular_file(path, ec)) {
       throw FatalIoError::not_open_for_write(operation("Writing"));
     }
     throw FatalIoError::system(open_errno, operation("Opening"));

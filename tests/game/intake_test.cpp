@@ -14,7 +14,6 @@
 namespace tf {
 namespace {
 
-using test::run_in_process;
 using test::TempDir;
 
 const std::string kClosedPrompt =
@@ -65,8 +64,8 @@ TEST(Intake, InvalidCrossesEndTheGameWithTheirReport) {
     SCOPED_TRACE(c.name);
     TempDir dir;
     dir.write("Crosses.csv", c.crosses);
-    // One line for the closed-file prompt, one for the ending; the third is not read.
-    const auto run = run_in_process(dir, "\nend\nnot read\n");
+    // One line for the closed-file prompt, one for the ending.
+    const auto run = test::run_program(dir, "\nend\nnot read\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(after_banner(run.out), kClosedPrompt + kCreating + c.report + kEnding);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
@@ -189,7 +188,7 @@ TEST(Intake, UnreadableCrossesEndTheRunWithTheFatalReport) {
     SCOPED_TRACE(c.name);
     TempDir dir;
     dir.write("Crosses.csv", c.contents);
-    const auto run = run_in_process(dir, "\n");
+    const auto run = test::run_program(dir, "\n");
     EXPECT_EQ(run.status, 255);
     EXPECT_EQ(run.err, std::string("? Tillerfold stopped: a file or console operation failed\n? ") +
                            c.message + "\n? Reading Crosses.csv on the file channel\n");
@@ -221,7 +220,7 @@ TEST(Intake, ValidCrossesGoOnToTheMenu) {
     dir.add_genome_files();
     dir.write("Crosses.csv", c.crosses);
     // The closed-file prompt takes the one line; the input then ends at the menu.
-    const auto run = run_in_process(dir, "\n");
+    const auto run = test::run_program(dir, "\n");
     EXPECT_EQ(run.status, 255);
     EXPECT_NE(run.out.find("          --->>> Remaining balance: $      " + c.balance +
                            "\n   \n   \n  ---------------\n   \n"

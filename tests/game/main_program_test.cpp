@@ -1,10 +1,14 @@
 // The built program as a player starts it: banner, reset of Results.csv and
 // the fatal report, with the clock frozen.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <sstream>
+#include <streambuf>
 #include <string>
 
+#include "game/main_program.h"
 #include "support/dialogue.h"
 
 namespace tf {
@@ -50,9 +54,10 @@ TEST(MainProgram, ResultsFileThatMayNotBeWritten) {
   std::filesystem::permissions(dir.path() / "Results.csv", std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::group_read |
                                                                std::filesystem::perms::others_read);
-  // As an unprivileged user, since root may write any file.
-  const auto run = run_program(dir, "\n", "2026-12-10 10:05:07",
-                               "setpriv --reuid=65534 --regid=65534 --clear-groups");
+  // Root may write any file: run as an unprivileged user then.
+  const std::string as_user =
+      ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+  const auto run = run_program(dir, "\n", "2026-12-10 10:05:07", as_user);
   EXPECT_EQ(run.out, kBanner);
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,
@@ -111,6 +116,30 @@ TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
             "? No such file or directory\n"
             "? Opening zForbidden.csv on the file channel\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
+}
+
+}  // namespace
+}  // namespace tf
+
+namespace tf {
+namespace {
+
+// Output that the console cannot take: every write fails.
+class FullDevice : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(MainProgram, ConsoleOutputThatFailsEndsTheRun) {
+  TempDir dir;
+  FullDevice full;
+  std::ostream out(&full);
+  std::istringstream in("\n");
+  std::ostringstream err;
+  EXPECT_EQ(run_game(GameIo{in, out, err, dir.path(), -1}), 255);
+  EXPECT_EQ(err.str().substr(0, 16), "? System Error:\n");
+  EXPECT_NE(err.str().find("? Writing to the console\n"), std::string::npos);
 }
 
 }  // namespace

@@ -124,6 +124,37 @@ TEST(TaskLoop, InbredLinesAreRescaledDroppedOnesToo) {
   EXPECT_EQ(shown.find("    99  Release"), std::string::npos);
 }
 
+TEST(TaskLoop, StateAfterEachTask) {
+  struct Case {
+    const char* name;
+    std::string script;
+    std::int32_t stage, year, gwsf2done, gwsridone, phenodone;
+  };
+  // Every table is read back as written: one <Enter> after each.
+  const Case cases[] = {
+      {"task 2 in the F2 stage", "2\n\n", 0, 1, 1, 0, 0},
+      {"task 3", "3\n", 1, 1, 0, 0, 0},
+      {"task 2 in the line stage", "3\n2\n\n", 1, 1, 0, 1, 0},
+      {"task 4", "3\n4\n1\n\n", 1, 2, 0, 0, 1},
+      {"task 5", "3\n5\n1\n\n", 1, 2, 0, 0, 1},
+      {"task 6", "3\n6\n1\n1\n\n", 1, 2, 0, 0, 1},
+      {"three trials", "3\n4\n1\n\n5\n1\n\n6\n1\n1\n\n", 1, 4, 0, 0, 1},
+      {"task 2 in both stages", "2\n\n3\n2\n\n", 1, 1, 1, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SmallGame g(c.script);
+    EXPECT_EQ(g.run(), -1);  // the script ends at the next menu
+    const GameState& s = g.game.state;
+    EXPECT_EQ(s.stage, c.stage);
+    EXPECT_EQ(s.year, c.year);
+    EXPECT_EQ(s.gwsf2done, c.gwsf2done);
+    EXPECT_EQ(s.gwsridone, c.gwsridone);
+    EXPECT_EQ(s.phenodone, c.phenodone);
+    EXPECT_EQ(s.fhbdone, 0);
+  }
+}
+
 TEST(TaskLoop, ReleaseEndsTheGame) {
   SmallGame g("99\n7\nexit\n");
   GameState& s = g.game.state;

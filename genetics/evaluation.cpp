@@ -69,11 +69,16 @@ PredictionTerms::PredictionTerms(const LocusMap& locmap, const MarkerEffects& mr
   if (mrkeff.size() != static_cast<std::size_t>(NCOEF)) {
     throw std::invalid_argument("entry evaluation: the marker effects must have NCOEF rows");
   }
+  std::array<bool, NMRK> seen{};
   for (std::size_t i = 0; i < locmap.size(); ++i) {
     const std::int32_t code = locmap[i].code;
     if (code >= 0 || code < -NMRK) continue;
     mark(loci_, i);
-    effects_[i] = &mrkeff[static_cast<std::size_t>(-code) - 1];
+    const auto m = static_cast<std::size_t>(-code) - 1;
+    effects_[i] = &mrkeff[m];
+    marker_[i] = static_cast<std::int32_t>(m);
+    repeated_ = repeated_ || seen[m];
+    seen[m] = true;
   }
   intercept_ = &mrkeff[NCOEF - 1];
 }
@@ -81,10 +86,27 @@ PredictionTerms::PredictionTerms(const LocusMap& locmap, const MarkerEffects& mr
 TraitValues PredictionTerms::of(const PackedPlant& plant) const {
   static constexpr double kScore[2] = {-1.0, 1.0};  // 1/1, 2/2
   TraitValues sums{};
-  for_each_homozygous(plant, loci_, [&](std::size_t locus, std::size_t hom2) {
-    const TraitValues& effects = *effects_[locus];
-    for (std::size_t t = 0; t < NTRAIT; ++t) sums[t] += kScore[hom2] * effects[t];
-  });
+  if (repeated_) {
+    // A repeated marker takes the score of its last homozygous row.
+    std::array<std::int8_t, NMRK> score{};
+    std::array<const TraitValues*, NMRK> effects{};
+    for_each_homozygous(plant, loci_, [&](std::size_t locus, std::size_t hom2) {
+      const auto m = static_cast<std::size_t>(marker_[locus]);
+      score[m] = hom2 == 1 ? 1 : -1;
+      effects[m] = effects_[locus];
+    });
+    for (std::size_t m = 0; m < static_cast<std::size_t>(NMRK); ++m) {
+      if (score[m] == 0) continue;
+      for (std::size_t t = 0; t < NTRAIT; ++t) {
+        sums[t] += static_cast<double>(score[m]) * (*effects[m])[t];
+      }
+    }
+  } else {
+    for_each_homozygous(plant, loci_, [&](std::size_t locus, std::size_t hom2) {
+      const TraitValues& effects = *effects_[locus];
+      for (std::size_t t = 0; t < NTRAIT; ++t) sums[t] += kScore[hom2] * effects[t];
+    });
+  }
   for (std::size_t t = 0; t < NTRAIT; ++t) sums[t] += (*intercept_)[t];
   return sums;
 }

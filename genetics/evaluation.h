@@ -34,8 +34,9 @@ std::int32_t fhb_status(const PlantGeno& plant, const LocusMap& locmap);
 
 // E3 and E4 for one entry: the marker scores (-1 for 1/1, +1 for 2/2, 0
 // else) times the marker effects, summed over the marker rows in locus-table
-// row order, then the intercept (row NCOEF - 1) added. Each marker stands on
-// one row (the loader sees to it); a marker on two rows would count twice.
+// row order, then the intercept (row NCOEF - 1) added. A marker that stands
+// on several rows is scored from the last of them at which the entry is
+// homozygous.
 // `mrkeff` must have NCOEF rows (std::invalid_argument otherwise).
 TraitValues prediction(const PlantGeno& plant, const LocusMap& locmap, const MarkerEffects& mrkeff);
 
@@ -59,6 +60,8 @@ class PredictionTerms {
  private:
   PackedChromatid loci_{};  // the marker rows
   std::array<const TraitValues*, NLOCI> effects_{};
+  std::array<std::int32_t, NLOCI> marker_{};  // marker number - 1 of each marker row
+  bool repeated_ = false;                     // some marker stands on several rows
   const TraitValues* intercept_;
 };
 

@@ -67,7 +67,8 @@ void start(RandomStream& s);
 // it stays in registers across the draws of a gamete; written back when the
 // burst ends. A stream not yet started (`idum` <= 0) is started when the
 // burst begins, just before its first draw. Once started, `idum` never
-// returns to 0 or below, so n draws of a burst leave the stream as n calls of
+// returns to 0 or below (but from the seed -2147483563, which no clock gives:
+// its start lands on the modulus), so n draws of a burst leave the stream as n calls of
 // `ran2` would; keeping the start out of the draws keeps every call out of
 // the caller's loop, and with it the caller's own sums in registers.
 class StreamBurst {

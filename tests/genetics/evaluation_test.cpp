@@ -140,3 +140,44 @@ TEST_F(Evaluation, TablesOfTheWrongSizeAreRefused) {
 
 }  // namespace
 }  // namespace tf
+
+namespace tf {
+namespace {
+
+// A marker on two rows takes the score of the last row at which the entry is
+// homozygous, as a score table set row by row would hold it.
+TEST(EvaluationRepeatedMarker, LastHomozygousRowSetsTheScore) {
+  LocusMap locmap(NLOCI);
+  for (int i = 0; i < NLOCI; ++i)
+    locmap[static_cast<std::size_t>(i)] = {i < NQTL ? i + 1 : -(i - NQTL + 1), 1, i};
+  locmap[NLOCI - 1].code = -5;  // marker 512 is gone, marker 5 stands twice
+  const std::size_t first = NQTL + 4;
+  const std::size_t second = NLOCI - 1;
+  MarkerEffects mrkeff(NCOEF, TraitValues{0.0, 0.0, 0.0});
+  mrkeff[4] = {1.0, 2.0, 3.0};
+  struct Case {
+    const char* name;
+    std::array<std::int32_t, 2> at_first;
+    std::array<std::int32_t, 2> at_second;
+    double score;
+  };
+  const Case cases[] = {
+      {"both rows 2/2", {2, 2}, {2, 2}, 1.0},
+      {"2/2 then 1/1", {2, 2}, {1, 1}, -1.0},
+      {"2/2 then heterozygous", {2, 2}, {1, 2}, 1.0},
+      {"heterozygous then 1/1", {2, 1}, {1, 1}, -1.0},
+      {"heterozygous on both", {1, 2}, {2, 1}, 0.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlantGeno plant = fixture::uniform_plant(1, 2);  // heterozygous everywhere else
+    for (int h = 0; h < 2; ++h) {
+      plant.chromatid[h][first] = c.at_first[h];
+      plant.chromatid[h][second] = c.at_second[h];
+    }
+    EXPECT_EQ(prediction(plant, locmap, mrkeff), (TraitValues{c.score, 2 * c.score, 3 * c.score}));
+  }
+}
+
+}  // namespace
+}  // namespace tf

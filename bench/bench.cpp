@@ -3,14 +3,16 @@
 // games. Every measurement runs in a child process of its own, so that its
 // memory is its own.
 //
-//   tillerfold_bench [--small]
+//   tillerfold_bench [--small] [--repeat N]   (medians of N runs, default 3)
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -201,6 +203,22 @@ Measured in_child(const std::function<double()>& step) {
   return m;
 }
 
+// The median time of `repeat` runs of `step`, each in a child of its own,
+// and the largest peak memory among them.
+int repeat = 3;
+
+Measured median_of(const std::function<double()>& step) {
+  std::vector<double> times;
+  long peak = 0;
+  for (int i = 0; i < repeat; ++i) {
+    const Measured m = in_child(step);
+    times.push_back(m.seconds);
+    peak = std::max(peak, m.peak_kb);
+  }
+  std::sort(times.begin(), times.end());
+  return {times[times.size() / 2], peak};
+}
+
 // A whole game run in-process on `input`, timed between two dialogue markers.
 double game_step(const fs::path& dir, const std::string& input, std::vector<std::string> markers,
                  std::size_t until) {
@@ -213,7 +231,7 @@ double game_step(const fs::path& dir, const std::string& input, std::vector<std:
 }
 
 void report(const char* step, const Measured& m, std::int64_t draws) {
-  const Measured bare = in_child([&] { return bare_draws(draws); });
+  const Measured bare = median_of([&] { return bare_draws(draws); });
   std::printf("%-48s %8.3f s  bare draws %8.3f s  ratio %5.2f", step, m.seconds, bare.seconds,
               m.seconds / bare.seconds);
   if (m.peak_kb > 0) std::printf("  peak %6.1f MB", static_cast<double>(m.peak_kb) / 1024.0);
@@ -236,7 +254,12 @@ void report_memory(const char* run, const Measured& m) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool small = argc > 1 && std::strcmp(argv[1], "--small") == 0;
+  bool small = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--small") == 0) small = true;
+    if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc)
+      repeat = std::max(1, std::atoi(argv[++i]));
+  }
   const int size = small ? 100 : 2000;           // plants per cross
   const int segregating = small ? 1600 : 32000;  // carrier x non-carrier plants
   const int trial_entries = small ? 1600 : 32000;
@@ -246,7 +269,7 @@ int main(int argc, char** argv) {
   // (b) start-up of the game of every cross, from the crosses to the first menu.
   const fs::path full = make_folder("full", all_crosses(size));
   const std::int64_t full_n = 120LL * size;
-  const Measured startup = in_child([&] {
+  const Measured startup = median_of([&] {
     return game_step(full, "\n", {" Creating F2 plants within each cross ...", "  Task : "}, 1);
   });
   report("start-up, every cross (to the first menu)", startup, full_n * 2 * kLoci);
@@ -256,7 +279,7 @@ int main(int argc, char** argv) {
   std::int64_t t3_n = 0;
   for (const auto& c : t3) t3_n += c[2];
   const fs::path task3 = make_folder("task3", t3);
-  const Measured lines = in_child([&] {
+  const Measured lines = median_of([&] {
     return game_step(task3, "\n1\n3\n", {" Please wait ...", "  Task : "}, 1);
   });
   char label[96];
@@ -265,7 +288,7 @@ int main(int argc, char** argv) {
   report(label, lines, t3_n * 10 * kLoci);
 
   // rilines alone on every entry of the largest table.
-  const Measured all_lines = in_child([&] {
+  const Measured all_lines = median_of([&] {
     BuiltGame g(full, "\n");
     const auto start = Clock::now();
     g.make_lines();
@@ -275,7 +298,7 @@ int main(int argc, char** argv) {
 
   // (d) a task 6 trial at 12 and 4 locations, table written and read back unedited.
   const fs::path trial = make_folder("trial", plain_crosses(trial_entries, size));
-  const Measured trial6 = in_child([&] {
+  const Measured trial6 = median_of([&] {
     BuiltGame g(trial, "\n12\n4\n\n");
     g.make_lines();
     g.game.state.balance = 1.0e9F;
@@ -289,7 +312,7 @@ int main(int argc, char** argv) {
 
   // (e) the F2 prediction table of every plant kept, written and read back.
   const fs::path f2 = make_folder("f2", plain_crosses(f2_entries, size));
-  const Measured table = in_child([&] {
+  const Measured table = median_of([&] {
     BuiltGame g(f2, "\n\n");
     const auto start = Clock::now();
     tf::gwsf2(g.game);

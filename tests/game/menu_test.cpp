@@ -99,12 +99,7 @@ TEST(Menu, AcceptsExactlyTheOfferedCodes) {
     menu(sc.con, s);
     EXPECT_EQ(s.task, c.accepted);
     const std::string shown = sc.out.str();
-    int refusals = 0;
-    for (std::size_t at = shown.find(kInvalid); at != std::string::npos;
-         at = shown.find(kInvalid, at + 1)) {
-      ++refusals;
-    }
-    EXPECT_EQ(refusals, c.refusals);
+    EXPECT_EQ(test::count_of(shown, kInvalid), c.refusals);
     EXPECT_TRUE(sc.in.eof() || sc.in.peek() == EOF) << "the menu read past its answer";
   }
 }

@@ -9,18 +9,20 @@
 #include "game/genome_data.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
-#include "support/dialogue.h"
+#include "support/scripted_game.h"
 
 namespace tf {
 namespace {
 
-using test::TempDir;
-
 // A game of 50 F2 plants: 30 of the cross 1 x 2 (CARRIER 1 and 0), then 20
-// of 4 x 5 (both carriers); every plant homozygous for allele 1.
-struct SmallGame {
-  explicit SmallGame(const std::string& script)
-      : in(script), con(in, out, err), files(dir.path()), game{con, files, {}, {}, {}, {}, {}, {}} {
+// of 4 x 5 (both carriers); every plant homozygous for allele 1. `script`
+// holds the console lines, each ended by a line feed.
+struct SmallGame : test::ScriptedGame {
+  explicit SmallGame(const std::string& script) : ScriptedGame(50) {
+    for (std::size_t at = 0, end; (end = script.find('\n', at)) != std::string::npos;
+         at = end + 1) {
+      type(script.substr(at, end - at));
+    }
     game.genome.create();
     for (int i = 0; i < NLOCI; ++i) {
       const int code = i < NQTL ? i + 1 : -(i - NQTL + 1);
@@ -28,10 +30,7 @@ struct SmallGame {
     }
     geneffects(game.genome.locmap, game.genome.qtleff);
     game.genome.mrkeff.assign(NCOEF, TraitValues{0.0, 0.0, 0.0});
-    game.entries.create(50);
     for (std::size_t e = 0; e < 50; ++e) {
-      game.entries.id[e] = static_cast<std::int32_t>(e + 1);
-      game.entries.keep[e] = 1;
       game.entries.plantpar[e] =
           e < 30 ? std::array<std::int32_t, 2>{1, 2} : std::array<std::int32_t, 2>{4, 5};
       game.entries.fhbstat_f2[e] = 2;
@@ -48,14 +47,6 @@ struct SmallGame {
       return -1;
     }
   }
-
-  TempDir dir;
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  Console con;
-  FileChannel files;
-  Game game;
 };
 
 const std::string kTerminated =

@@ -12,13 +12,8 @@ namespace {
 
 using test::run_program;
 using test::RunResult;
+constexpr auto count = test::count_of;
 using test::TempDir;
-
-int count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
 
 RunResult play(const std::string& crosses, const std::string& input, TempDir& dir) {
   dir.add_genome_files();

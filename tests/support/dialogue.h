@@ -92,6 +92,9 @@ RunResult run_program(const TempDir& dir, const std::string& input,
 // A run of the game in-process on `input`, with its own streams and seed.
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed = -12);
 
+// How many times `what` stands in `text`.
+int count_of(const std::string& text, const std::string& what);
+
 // The bytes of a file, and a file written with exactly `bytes`.
 std::string slurp(const std::filesystem::path& path);
 void write_file(const std::filesystem::path& path, const std::string& bytes);

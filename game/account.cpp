@@ -3,7 +3,7 @@
 #include <string>
 
 #include "game/fixed_data.h"
-#include "game/text_format.h"
+#include "text/text_format.h"
 
 namespace tf {
 

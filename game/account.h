@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/console.h"
+#include "text/console.h"
 
 namespace tf {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "game/sizes.h"
+#include "text/sizes.h"
 
 namespace tf {
 

@@ -1,7 +1,7 @@
 #include "game/genome_data.h"
 
-#include "game/fatal.h"
 #include "game/fixed_data.h"
+#include "text/fatal.h"
 
 namespace tf {
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <vector>
 
-#include "game/file_channel.h"
-#include "game/sizes.h"
 #include "game/tables.h"
+#include "text/file_channel.h"
+#include "text/sizes.h"
 
 namespace tf {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "game/sizes.h"
+#include "text/sizes.h"
 
 namespace tf {
 

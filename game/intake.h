@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/console.h"
-#include "game/file_channel.h"
 #include "game/tables.h"
+#include "text/console.h"
+#include "text/file_channel.h"
 
 namespace tf {
 

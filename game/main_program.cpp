@@ -4,13 +4,13 @@
 #include <ostream>
 #include <string>
 
-#include "game/console.h"
-#include "game/fatal.h"
-#include "game/file_channel.h"
 #include "game/game.h"
 #include "game/intake.h"
 #include "game/startup.h"
 #include "game/task_loop.h"
+#include "text/console.h"
+#include "text/fatal.h"
+#include "text/file_channel.h"
 
 namespace tf {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/text_format.h"
+#include "text/text_format.h"
 
 namespace tf {
 

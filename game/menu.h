@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "game/console.h"
 #include "game/tables.h"
+#include "text/console.h"
 
 namespace tf {
 

@@ -2,8 +2,8 @@
 // genotypic values against the protein and Fhb standards.
 #pragma once
 
-#include "game/console.h"
 #include "game/tables.h"
+#include "text/console.h"
 
 namespace tf {
 

@@ -1,6 +1,6 @@
 #include "game/tables.h"
 
-#include "game/text_format.h"
+#include "text/text_format.h"
 
 namespace tf {
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "game/sizes.h"
 #include "genetics/geno.h"
 #include "genetics/genome.h"
 #include "genetics/ran2.h"
+#include "text/sizes.h"
 
 namespace tf {
 

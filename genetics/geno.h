@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/sizes.h"
+#include "text/sizes.h"
 
 namespace tf {
 

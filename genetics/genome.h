@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/sizes.h"
+#include "text/sizes.h"
 
 namespace tf {
 

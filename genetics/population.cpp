@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/text_format.h"
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
+#include "text/text_format.h"
 
 namespace tf {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/console.h"
 #include "genetics/geno.h"
 #include "genetics/genome.h"
 #include "genetics/ran2.h"
+#include "text/console.h"
 
 namespace tf {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/text_format.h"
+#include "text/text_format.h"
 #include "trials/results_table.h"
 
 namespace tf {

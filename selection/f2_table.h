@@ -2,8 +2,8 @@
 // in a table of their own, from which the player selects plants.
 #pragma once
 
-#include "game/file_channel.h"
 #include "game/game.h"
+#include "text/file_channel.h"
 #include "trials/readback.h"
 
 namespace tf {

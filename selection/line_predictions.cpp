@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "game/fixed_data.h"
-#include "game/text_format.h"
+#include "text/text_format.h"
 #include "trials/readback.h"
 #include "trials/results_table.h"
 

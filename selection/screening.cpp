@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "game/account.h"
-#include "game/text_format.h"
+#include "text/text_format.h"
 
 namespace tf {
 

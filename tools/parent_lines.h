@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "game/sizes.h"
 #include "genetics/genome.h"
 #include "genetics/ran2.h"
+#include "text/sizes.h"
 
 namespace tf {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/sizes.h"
 #include "genetics/genome.h"
+#include "text/sizes.h"
 
 namespace tf {
 

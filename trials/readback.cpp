@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "game/free_format.h"
-#include "game/text_format.h"
+#include "text/free_format.h"
+#include "text/text_format.h"
 #include "trials/results_table.h"
 
 namespace tf {

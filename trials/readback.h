@@ -28,8 +28,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game/console.h"
-#include "game/file_channel.h"
+#include "text/console.h"
+#include "text/file_channel.h"
 
 namespace tf {
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
-#include "game/file_channel.h"
 #include "game/tables.h"
+#include "text/file_channel.h"
 
 namespace tf {
 

@@ -9,7 +9,7 @@
 
 #include "game/account.h"
 #include "game/fixed_data.h"
-#include "game/text_format.h"
+#include "text/text_format.h"
 #include "trials/plot_errors.h"
 #include "trials/readback.h"
 #include "trials/results_table.h"

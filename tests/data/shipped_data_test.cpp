@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "game/fixed_data.h"
-#include "game/sizes.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
+#include "text/sizes.h"
 
 namespace tf {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "game/fatal.h"
 #include "game/fixed_data.h"
 #include "support/dialogue.h"
+#include "text/fatal.h"
 
 namespace tf {
 namespace {

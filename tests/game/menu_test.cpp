@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "game/fatal.h"
 #include "support/dialogue.h"
+#include "text/fatal.h"
 
 namespace tf {
 namespace {

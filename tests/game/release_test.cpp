@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "game/fatal.h"
 #include "support/dialogue.h"
+#include "text/fatal.h"
 
 namespace tf {
 namespace {

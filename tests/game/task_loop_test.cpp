@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "game/fatal.h"
 #include "game/genome_data.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
 #include "support/scripted_game.h"
+#include "text/fatal.h"
 
 namespace tf {
 namespace {

@@ -10,12 +10,12 @@
 #include <sstream>
 #include <vector>
 
-#include "game/file_channel.h"
 #include "game/genome_data.h"
 #include "game/tables.h"
 #include "genetics/effects.h"
 #include "genetics/population.h"
 #include "support/dialogue.h"
+#include "text/file_channel.h"
 
 namespace tf {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game/text_format.h"
 #include "support/scripted_game.h"
+#include "text/text_format.h"
 
 namespace tf {
 namespace {

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/console.h"
+#include "text/console.h"
 
 namespace tf::test {
 

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "game/console.h"
-#include "game/file_channel.h"
 #include "game/game.h"
 #include "support/dialogue.h"
+#include "text/console.h"
+#include "text/file_channel.h"
 
 namespace tf::test {
 

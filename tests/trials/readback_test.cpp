@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game/fatal.h"
 #include "support/scripted_game.h"
+#include "text/fatal.h"
 
 namespace tf {
 namespace {

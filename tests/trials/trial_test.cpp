@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "game/text_format.h"
 #include "genetics/ran2.h"
 #include "support/scripted_game.h"
+#include "text/text_format.h"
 #include "trials/plot_errors.h"
 
 namespace tf {

@@ -1,9 +1,9 @@
-#include "game/console.h"
+#include "text/console.h"
 
 #include <cerrno>
 #include <vector>
 
-#include "game/fatal.h"
+#include "text/fatal.h"
 
 namespace tf {
 

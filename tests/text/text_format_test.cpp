@@ -1,4 +1,4 @@
-#include "game/text_format.h"
+#include "text/text_format.h"
 
 #include <gtest/gtest.h>
 

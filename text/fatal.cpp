@@ -1,4 +1,4 @@
-#include "game/fatal.h"
+#include "text/fatal.h"
 
 #include <cstring>
 #include <utility>

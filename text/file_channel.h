@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/free_format.h"
+#include "text/free_format.h"
 
 namespace tf {
 

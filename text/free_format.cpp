@@ -1,4 +1,4 @@
-#include "game/free_format.h"
+#include "text/free_format.h"
 
 #include <algorithm>
 #include <cmath>

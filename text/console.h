@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "game/free_format.h"
+#include "text/free_format.h"
 
 namespace tf {
 

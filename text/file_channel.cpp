@@ -1,9 +1,9 @@
-#include "game/file_channel.h"
+#include "text/file_channel.h"
 
 #include <cerrno>
 #include <system_error>
 
-#include "game/fatal.h"
+#include "text/fatal.h"
 
 namespace tf {
 

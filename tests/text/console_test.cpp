@@ -1,11 +1,11 @@
-#include "game/console.h"
+#include "text/console.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "game/fatal.h"
+#include "text/fatal.h"
 
 namespace tf {
 namespace {

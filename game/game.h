@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "game/tables.h"
+#include "state/tables.h"
 #include "text/console.h"
 #include "text/file_channel.h"
 

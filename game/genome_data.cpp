@@ -1,6 +1,6 @@
 #include "game/genome_data.h"
 
-#include "game/fixed_data.h"
+#include "state/fixed_data.h"
 #include "text/fatal.h"
 
 namespace tf {

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "game/tables.h"
+#include "state/tables.h"
 #include "text/file_channel.h"
 #include "text/sizes.h"
 

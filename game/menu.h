@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "game/tables.h"
+#include "state/tables.h"
 #include "text/console.h"
 
 namespace tf {

@@ -2,7 +2,7 @@
 // genotypic values against the protein and Fhb standards.
 #pragma once
 
-#include "game/tables.h"
+#include "state/tables.h"
 #include "text/console.h"
 
 namespace tf {

@@ -1,9 +1,9 @@
 #include "game/startup.h"
 
-#include "game/account.h"
 #include "game/genome_data.h"
 #include "genetics/effects.h"
 #include "genetics/population.h"
+#include "state/account.h"
 
 namespace tf {
 

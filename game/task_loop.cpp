@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "game/account.h"
-#include "game/fixed_data.h"
 #include "game/genome_data.h"
 #include "game/menu.h"
 #include "game/release.h"
@@ -11,6 +9,8 @@
 #include "selection/f2_table.h"
 #include "selection/line_predictions.h"
 #include "selection/screening.h"
+#include "state/account.h"
+#include "state/fixed_data.h"
 #include "trials/trial.h"
 
 namespace tf {

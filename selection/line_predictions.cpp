@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "game/fixed_data.h"
+#include "state/fixed_data.h"
 #include "text/text_format.h"
 #include "trials/readback.h"
 #include "trials/results_table.h"

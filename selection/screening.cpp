@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "game/account.h"
+#include "state/account.h"
 #include "text/text_format.h"
 
 namespace tf {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "game/fixed_data.h"
 #include "genetics/evaluation.h"
+#include "state/fixed_data.h"
 #include "tools/line_sampling.h"
 
 namespace tf {

@@ -14,9 +14,9 @@
 #include <iostream>
 #include <string>
 
-#include "game/fixed_data.h"
 #include "genetics/effects.h"
 #include "genetics/meiosis.h"
+#include "state/fixed_data.h"
 #include "tools/calibration.h"
 #include "tools/genome_files.h"
 #include "tools/genome_layout.h"

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "game/fixed_data.h"
 #include "genetics/effects.h"
+#include "state/fixed_data.h"
 #include "tools/stream_draws.h"
 
 namespace tf {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "game/fixed_data.h"
 #include "genetics/evaluation.h"
+#include "state/fixed_data.h"
 #include "tools/calibration.h"
 #include "tools/line_sampling.h"
 #include "tools/ridge.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "game/tables.h"
+#include "state/tables.h"
 #include "text/file_channel.h"
 
 namespace tf {

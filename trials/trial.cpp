@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game/account.h"
-#include "game/fixed_data.h"
+#include "state/account.h"
+#include "state/fixed_data.h"
 #include "text/text_format.h"
 #include "trials/plot_errors.h"
 #include "trials/readback.h"

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "game/fixed_data.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
+#include "state/fixed_data.h"
 #include "text/sizes.h"
 
 namespace tf {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/fixed_data.h"
+#include "state/fixed_data.h"
 #include "support/dialogue.h"
 #include "text/fatal.h"
 

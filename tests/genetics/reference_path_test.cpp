@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "game/genome_data.h"
-#include "game/tables.h"
 #include "genetics/effects.h"
 #include "genetics/population.h"
+#include "state/tables.h"
 #include "support/dialogue.h"
 #include "text/file_channel.h"
 

@@ -1,4 +1,4 @@
-#include "game/account.h"
+#include "state/account.h"
 
 #include <gtest/gtest.h>
 

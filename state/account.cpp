@@ -1,8 +1,8 @@
-#include "game/account.h"
+#include "state/account.h"
 
 #include <string>
 
-#include "game/fixed_data.h"
+#include "state/fixed_data.h"
 #include "text/text_format.h"
 
 namespace tf {

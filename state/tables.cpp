@@ -1,4 +1,4 @@
-#include "game/tables.h"
+#include "state/tables.h"
 
 #include "text/text_format.h"
 

@@ -30,7 +30,7 @@
 #include "game/startup.h"
 #include "genetics/population.h"
 #include "genetics/ran2.h"
-#include "selection/f2_table.h"
+#include "selection/f2_predictions.h"
 #include "trials/trial.h"
 
 namespace {

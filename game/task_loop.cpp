@@ -6,7 +6,7 @@
 #include "game/menu.h"
 #include "game/release.h"
 #include "genetics/population.h"
-#include "selection/f2_table.h"
+#include "selection/f2_predictions.h"
 #include "selection/line_predictions.h"
 #include "selection/screening.h"
 #include "state/account.h"

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "results/readback.h"
+#include "results/results_table.h"
 #include "state/fixed_data.h"
 #include "text/text_format.h"
-#include "trials/readback.h"
-#include "trials/results_table.h"
 
 namespace tf {
 

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "results/readback.h"
+#include "results/results_table.h"
 #include "state/account.h"
 #include "state/fixed_data.h"
 #include "text/text_format.h"
 #include "trials/plot_errors.h"
-#include "trials/readback.h"
-#include "trials/results_table.h"
 
 namespace tf {
 

@@ -1,4 +1,4 @@
-#include "trials/results_table.h"
+#include "results/results_table.h"
 
 #include <gtest/gtest.h>
 

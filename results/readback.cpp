@@ -1,12 +1,12 @@
-#include "trials/readback.h"
+#include "results/readback.h"
 
 #include <cstddef>
 #include <sstream>
 #include <string>
 
+#include "results/results_table.h"
 #include "text/free_format.h"
 #include "text/text_format.h"
-#include "trials/results_table.h"
 
 namespace tf {
 

@@ -1,12 +1,12 @@
-#include "selection/f2_table.h"
+#include "results/f2_table.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "results/results_table.h"
 #include "text/text_format.h"
-#include "trials/results_table.h"
 
 namespace tf {
 
@@ -50,20 +50,6 @@ const ReadbackLayout& f2_readback() {
       "Plant_ID",
   };
   return layout;
-}
-
-void gwsf2(Game& game) {
-  Console& con = game.con;
-  write_f2_table(game.files, game.entries);
-
-  con.spacer();
-  con.rule();
-  con.spacer();
-  con.free_line(" Genomewide predictions done");
-  con.spacer();
-  const ReadbackLayout& layout = f2_readback();
-  editing_instructions(con, layout);
-  read_back(con, game.files, game.entries.keep, layout);
 }
 
 }  // namespace tf

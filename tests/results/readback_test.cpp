@@ -1,4 +1,4 @@
-#include "trials/readback.h"
+#include "results/readback.h"
 
 #include <gtest/gtest.h>
 

@@ -27,8 +27,8 @@
 #include "game/genome_data.h"
 #include "game/intake.h"
 #include "game/main_program.h"
+#include "game/populations.h"
 #include "game/startup.h"
-#include "genetics/population.h"
 #include "genetics/ran2.h"
 #include "selection/f2_predictions.h"
 #include "trials/trial.h"
@@ -158,14 +158,7 @@ struct BuiltGame {
     game.entries.create(static_cast<std::size_t>(nplant));
     tf::start_game(game);
   }
-  void make_lines() {
-    const tf::GenomeTables& g = game.genome;
-    tf::rilines(con, tf::GenomeModel{g.locmap, g.qtleff, g.pargeno, g.mrkeff}, game.state.stream,
-                game.entries.geno, game.entries.g_ri, game.entries.pred_ri,
-                game.entries.fhbstat_ri);
-    tf::rescale(game.entries.g_ri);
-    game.state.stage = 1;
-  }
+  void make_lines() { tf::make_inbred_lines(con, game.genome, game.state, game.entries); }
   std::istringstream in;
   std::ostringstream out;
   tf::Console con;

@@ -1,8 +1,8 @@
 #include "game/startup.h"
 
 #include "game/genome_data.h"
+#include "game/populations.h"
 #include "genetics/effects.h"
-#include "genetics/population.h"
 #include "state/account.h"
 
 namespace tf {
@@ -16,8 +16,7 @@ void start_game(Game& game) {
   geneffects(g.locmap, g.qtleff);
   game.ve = plot_error_variances();
   load_marker_effects(game.files, g.mrkeff);
-  f2plant(game.con, GenomeModel{g.locmap, g.qtleff, g.pargeno, g.mrkeff}, game.crosses.crosspar,
-          game.crosses.crosssize, s.stream, en.geno, en.plantpar, en.fhbstat_f2, en.pred_f2);
+  make_f2_plants(game.con, g, game.crosses, s.stream, en);
   for (std::size_t e = 0; e < en.nplant(); ++e) {
     en.id[e] = static_cast<std::int32_t>(e + 1);
     en.keep[e] = 1;

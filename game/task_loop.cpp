@@ -2,10 +2,9 @@
 
 #include <cstdint>
 
-#include "game/genome_data.h"
 #include "game/menu.h"
+#include "game/populations.h"
 #include "game/release.h"
-#include "genetics/population.h"
 #include "selection/f2_predictions.h"
 #include "selection/line_predictions.h"
 #include "selection/screening.h"
@@ -66,11 +65,7 @@ TaskOutcome inbred_lines(Game& game) {
   EntryTable& en = game.entries;
   s.nkept = nkeep(en.keep);
   if (!charged(game, s.nkept)) return TaskOutcome::kRefused;
-  const GenomeTables& g = game.genome;
-  rilines(game.con, GenomeModel{g.locmap, g.qtleff, g.pargeno, g.mrkeff}, s.stream, en.geno,
-          en.g_ri, en.pred_ri, en.fhbstat_ri);
-  rescale(en.g_ri);
-  s.stage = 1;
+  make_inbred_lines(game.con, game.genome, s, en);
   return TaskOutcome::kDone;
 }
 

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <stdexcept>
-#include <string>
 
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
-#include "text/text_format.h"
 
 namespace tf {
 
@@ -41,18 +39,13 @@ void require_crosses(const GenomeModel& model,
   require(plants <= nplant, "f2plant: more plants asked for than entries");
 }
 
-std::string cross_line(std::size_t cross, const std::array<std::int32_t, 2>& parents) {
-  return "    Cross " + int_field(static_cast<std::int32_t>(cross + 1), 3) + ": Line " +
-         int_field(parents[0], 2) + " x Line " + int_field(parents[1], 2);
-}
-
 }  // namespace
 
-void f2plant(Console& con, const GenomeModel& model,
-             const std::vector<std::array<std::int32_t, 2>>& crosspar,
+void f2plant(const GenomeModel& model, const std::vector<std::array<std::int32_t, 2>>& crosspar,
              const std::vector<std::int32_t>& crosssize, RandomStream& stream, GenoTable& geno,
              std::vector<std::array<std::int32_t, 2>>& plantpar,
-             std::vector<std::int32_t>& fhbstat_f2, std::vector<TraitValues>& pred_f2) {
+             std::vector<std::int32_t>& fhbstat_f2, std::vector<TraitValues>& pred_f2,
+             const CrossStart& cross_start) {
   const std::size_t nplant = geno.size();
   require_entry_rows(nplant, plantpar, fhbstat_f2, pred_f2);
   require_crosses(model, crosspar, crosssize, nplant);
@@ -69,7 +62,7 @@ void f2plant(Console& con, const GenomeModel& model,
   std::size_t e = 0;
   for (std::size_t c = 0; c < crosspar.size(); ++c) {
     const std::array<std::int32_t, 2>& parents = crosspar[c];
-    con.formatted_line(cross_line(c, parents));
+    if (cross_start) cross_start(c, parents);
     pack_chromatid(model.pargeno[static_cast<std::size_t>(parents[0]) - 1].data(), f1.chromatid[0]);
     pack_chromatid(model.pargeno[static_cast<std::size_t>(parents[1]) - 1].data(), f1.chromatid[1]);
     for (std::int32_t n = 0; n < crosssize[c]; ++n, ++e) {
@@ -83,9 +76,9 @@ void f2plant(Console& con, const GenomeModel& model,
   }
 }
 
-void rilines(Console& con, const GenomeModel& model, RandomStream& stream, GenoTable& geno,
+void rilines(const GenomeModel& model, RandomStream& stream, GenoTable& geno,
              std::vector<TraitValues>& g_ri, std::vector<TraitValues>& pred_ri,
-             std::vector<std::int32_t>& fhbstat_ri) {
+             std::vector<std::int32_t>& fhbstat_ri, const LinesStart& lines_start) {
   const std::size_t nplant = geno.size();
   require_entry_rows(nplant, g_ri, pred_ri, fhbstat_ri);
   const RecombinationMap map(model.locmap);
@@ -93,12 +86,7 @@ void rilines(Console& con, const GenomeModel& model, RandomStream& stream, GenoT
   const PredictionTerms prediction_terms(model.locmap, model.mrkeff);
   const MajorGeneRows major_gene(model.locmap);
 
-  con.spacer();
-  con.rule();
-  con.spacer();
-  con.free_line(" Developing homozygous lines");
-  con.free_line(" Please wait ...");
-  con.spacer();
+  if (lines_start) lines_start();
 
   PackedPlant plant;
   for (std::size_t e = 0; e < nplant; ++e) {

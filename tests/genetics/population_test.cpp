@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/populations.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
@@ -78,7 +79,8 @@ class Population : public testing::Test {
     std::size_t n = 0;
     for (const std::int32_t s : sizes) n += static_cast<std::size_t>(std::max(s, 0));
     F2 f2(n);
-    f2plant(con, model_, crosspar, sizes, stream, f2.geno, f2.plantpar, f2.fhbstat, f2.pred);
+    f2plant(model_, crosspar, sizes, stream, f2.geno, f2.plantpar, f2.fhbstat, f2.pred,
+            cross_lines(con));
     return f2;
   }
   F2 make_f2(const std::vector<Parents>& crosspar, const std::vector<std::int32_t>& sizes,
@@ -191,8 +193,8 @@ TEST_F(Population, CrossesOutsideTheTablesAreRefusedBeforeAnyLine) {
   for (const Case& c : cases) {
     F2 f2(c.entries);
     RandomStream stream = seeded(-1);
-    EXPECT_THROW(f2plant(con_, model_, c.crosspar, c.sizes, stream, f2.geno, f2.plantpar,
-                         f2.fhbstat, f2.pred),
+    EXPECT_THROW(f2plant(model_, c.crosspar, c.sizes, stream, f2.geno, f2.plantpar, f2.fhbstat,
+                         f2.pred, cross_lines(con_)),
                  std::invalid_argument);
     EXPECT_EQ(out_.str(), "");
     EXPECT_TRUE(same_state(stream, seeded(-1)));
@@ -204,8 +206,8 @@ TEST_F(Population, NegativeCrossSizeMakesNoPlant) {
   f2.pred[1] = {5, 5, 5};
   f2.fhbstat[1] = 2;
   RandomStream stream = seeded(-1);
-  f2plant(con_, model_, {{1, 2}, {3, 4}}, {-4, 1}, stream, f2.geno, f2.plantpar, f2.fhbstat,
-          f2.pred);
+  f2plant(model_, {{1, 2}, {3, 4}}, {-4, 1}, stream, f2.geno, f2.plantpar, f2.fhbstat, f2.pred,
+          cross_lines(con_));
   EXPECT_EQ(out_.str(), "    Cross   1: Line  1 x Line  2\n    Cross   2: Line  3 x Line  4\n");
   EXPECT_EQ(f2.plantpar[0], (Parents{3, 4}));
   // The entry no cross reached keeps the zeros set at the start.
@@ -227,7 +229,7 @@ TEST_F(Population, NoEntriesGiveOnlyTheSixLines) {
   std::vector<TraitValues> g_ri, pred_ri;
   std::vector<std::int32_t> fhbstat_ri;
   RandomStream stream = seeded(-9);
-  rilines(con_, model_, stream, geno, g_ri, pred_ri, fhbstat_ri);
+  rilines(model_, stream, geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_));
   EXPECT_EQ(out_.str(), kTaskThreeLines);
   EXPECT_TRUE(same_state(stream, seeded(-9)));
 }
@@ -242,7 +244,7 @@ TEST_F(Population, LinesAreTheSelfedPlantsWithTheirValues) {
 
   std::vector<TraitValues> g_ri(16), pred_ri(16);
   std::vector<std::int32_t> fhbstat_ri(16);
-  rilines(con_, model_, stream, f2.geno, g_ri, pred_ri, fhbstat_ri);
+  rilines(model_, stream, f2.geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_));
   EXPECT_EQ(out_.str(), kTaskThreeLines);
 
   const RecombinationMap map(locmap_);
@@ -272,7 +274,7 @@ TEST_F(Population, HomozygousPlantGivesTheSameLine) {
   std::vector<TraitValues> g_ri(2), pred_ri(2);
   std::vector<std::int32_t> fhbstat_ri(2);
   RandomStream stream = seeded(-4);
-  rilines(con_, model_, stream, geno, g_ri, pred_ri, fhbstat_ri);
+  rilines(model_, stream, geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_));
   PlantGeno stored;
   geno.read_plant(0, stored);
   EXPECT_EQ(stored.chromatid, parent_plant(5, 5).chromatid);
@@ -287,7 +289,7 @@ TEST_F(Population, LineTablesOfUnequalLengthAreRefused) {
   std::vector<TraitValues> g_ri(2), pred_ri(1);
   std::vector<std::int32_t> fhbstat_ri(2);
   RandomStream stream = seeded(-4);
-  EXPECT_THROW(rilines(con_, model_, stream, geno, g_ri, pred_ri, fhbstat_ri),
+  EXPECT_THROW(rilines(model_, stream, geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_)),
                std::invalid_argument);
   EXPECT_EQ(out_.str(), "");
 }

@@ -14,7 +14,6 @@
 #include "genetics/effects.h"
 #include "genetics/population.h"
 #include "state/tables.h"
-#include "support/dialogue.h"
 #include "text/file_channel.h"
 
 namespace tf {
@@ -112,11 +111,10 @@ TEST(ReferencePath, F2PlantsAndLinesAgreeWithTheLiteralRules) {
   crosses.crosssize = {40, 35, 5, 30};
   EntryTable entries;
   entries.create(110);
-  test::ScriptedConsole sc;
   RandomStream fast;
   fast.idum = -345;
   const GenomeModel model{genome.locmap, genome.qtleff, genome.pargeno, genome.mrkeff};
-  f2plant(sc.con, model, crosses.crosspar, crosses.crosssize, fast, entries.geno, entries.plantpar,
+  f2plant(model, crosses.crosspar, crosses.crosssize, fast, entries.geno, entries.plantpar,
           entries.fhbstat_f2, entries.pred_f2);
 
   RandomStream slow;
@@ -148,7 +146,7 @@ TEST(ReferencePath, F2PlantsAndLinesAgreeWithTheLiteralRules) {
   EXPECT_EQ(fast.idum2, slow.idum2);
   EXPECT_EQ(fast.iy, slow.iy);
 
-  rilines(sc.con, model, fast, entries.geno, entries.g_ri, entries.pred_ri, entries.fhbstat_ri);
+  rilines(model, fast, entries.geno, entries.g_ri, entries.pred_ri, entries.fhbstat_ri);
   for (std::size_t e = 0; e < plants.size(); ++e) {
     SCOPED_TRACE(e + 1);
     Plant& p = plants[e];

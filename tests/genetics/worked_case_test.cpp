@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "game/populations.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
@@ -83,7 +84,7 @@ TEST(WorkedCase, F2PlantAndItsValues) {
   std::vector<std::int32_t> fhbstat(1);
   std::vector<TraitValues> pred(1);
   RandomStream stream = fixture::seeded(-1);
-  f2plant(con, model, {{1, 2}}, {1}, stream, geno, plantpar, fhbstat, pred);
+  f2plant(model, {{1, 2}}, {1}, stream, geno, plantpar, fhbstat, pred, cross_lines(con));
 
   EXPECT_EQ(out.str(), "    Cross   1: Line  1 x Line  2\n");
   for (int j = 0; j < 7; ++j) {

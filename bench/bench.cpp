@@ -297,7 +297,8 @@ int main(int argc, char** argv) {
     g.game.state.balance = 1.0e9F;
     g.game.state.task = 6;
     const auto start = Clock::now();
-    tf::phen3(g.game);
+    tf::Game& game = g.game;
+    tf::phen3(g.con, g.files, game.state, game.entries, game.columns, game.ve);
     return seconds_since(start);
   });
   report("task 6 trial at 12 + 4 locations, with read-back", trial6,
@@ -308,7 +309,7 @@ int main(int argc, char** argv) {
   const Measured table = median_of([&] {
     BuiltGame g(f2, "\n\n");
     const auto start = Clock::now();
-    tf::gwsf2(g.game);
+    tf::gwsf2(g.con, g.files, g.game.entries);
     return seconds_since(start);
   });
   report_plain("F2 prediction table, written and read back", table);

@@ -25,8 +25,7 @@ enum class TaskOutcome {
 // Charges `units` of task `task` through budget; false when refused.
 bool charged(Game& game, std::int32_t units) {
   GameState& s = game.state;
-  budget(game.con, units, s.task, s.balance, s.overflag);
-  return s.overflag == 0;
+  return budget(game.con, units, s.task, s.balance, s.overflag);
 }
 
 // Task 1: only kept entries whose parents differ in CARRIER are charged.
@@ -39,7 +38,7 @@ TaskOutcome marker_screening(Game& game) {
     if (en.keep[e] == 1 && CARRIER[par[0] - 1] != CARRIER[par[1] - 1]) ++s.nscreen;
   }
   if (!charged(game, s.nscreen)) return TaskOutcome::kRefused;
-  fhbqtl(game);
+  fhbqtl(game.con, s, game.entries);
   s.fhbdone = 1;
   return TaskOutcome::kDone;
 }
@@ -50,10 +49,10 @@ TaskOutcome genomewide_predictions(Game& game) {
   s.nkept = nkeep(game.entries.keep);
   if (!charged(game, s.nkept)) return TaskOutcome::kRefused;
   if (s.stage == 0) {
-    gwsf2(game);
+    gwsf2(game.con, game.files, game.entries);
     s.gwsf2done = 1;
   } else {
-    gwsri(game);
+    gwsri(game.con, game.files, game.entries, game.columns);
     s.gwsridone = 1;
   }
   return TaskOutcome::kDone;
@@ -72,15 +71,11 @@ TaskOutcome inbred_lines(Game& game) {
 // Tasks 4, 5, 6: each trial, of whichever kind, takes one trial year.
 TaskOutcome field_trial(Game& game) {
   GameState& s = game.state;
-  TrialOutcome outcome = TrialOutcome::kDone;
-  if (s.task == 4) {
-    outcome = phenyldprot(game);
-  } else if (s.task == 5) {
-    outcome = phenfhb(game);
-  } else {
-    outcome = phen3(game);
+  const auto trial = s.task == 4 ? phenyldprot : s.task == 5 ? phenfhb : phen3;
+  if (trial(game.con, game.files, s, game.entries, game.columns, game.ve) ==
+      TrialOutcome::kGameEnds) {
+    return TaskOutcome::kRefused;
   }
-  if (outcome == TrialOutcome::kGameEnds) return TaskOutcome::kRefused;
   s.year += 1;
   s.phenodone = 1;
   return TaskOutcome::kDone;

@@ -1,22 +1,11 @@
 #include "selection/f2_predictions.h"
 
-#include "results/f2_table.h"
-#include "results/readback.h"
+#include "results/selection_round.h"
 
 namespace tf {
 
-void gwsf2(Game& game) {
-  Console& con = game.con;
-  write_f2_table(game.files, game.entries);
-
-  con.spacer();
-  con.rule();
-  con.spacer();
-  con.free_line(" Genomewide predictions done");
-  con.spacer();
-  const ReadbackLayout& layout = f2_readback();
-  editing_instructions(con, layout);
-  read_back(con, game.files, game.entries.keep, layout);
+void gwsf2(Console& con, FileChannel& files, EntryTable& entries) {
+  select_from_f2_table(con, files, entries, "  Genomewide predictions done");
 }
 
 }  // namespace tf

@@ -2,11 +2,13 @@
 // in a table of their own, from which the player selects plants.
 #pragma once
 
-#include "game/game.h"
+#include "state/tables.h"
+#include "text/console.h"
+#include "text/file_channel.h"
 
 namespace tf {
 
 // The whole task: the table, the report and the player's selection.
-void gwsf2(Game& game);
+void gwsf2(Console& con, FileChannel& files, EntryTable& entries);
 
 }  // namespace tf

@@ -4,18 +4,13 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "results/readback.h"
-#include "results/results_table.h"
+#include "results/selection_round.h"
 #include "state/fixed_data.h"
 #include "text/text_format.h"
 
 namespace tf {
 
-void gwsri(Game& game) {
-  Console& con = game.con;
-  EntryTable& entries = game.entries;
-  ResultColumns& columns = game.columns;
-
+void gwsri(Console& con, FileChannel& files, EntryTable& entries, ResultColumns& columns) {
   const std::size_t first = static_cast<std::size_t>(columns.ncol);
   if (first + NTRAIT > static_cast<std::size_t>(MAXCOL)) {
     throw std::logic_error("gwsri: no room for the prediction columns");
@@ -28,16 +23,7 @@ void gwsri(Game& game) {
     columns.colhead[3 + first + t] = text_field(TRAITNAME[0][t], 12);
   }
 
-  output(game.files, entries, columns);
-
-  con.spacer();
-  con.rule();
-  con.spacer();
-  con.free_line(" Genomewide predictions done");
-  con.spacer();
-  const ReadbackLayout& layout = results_readback();
-  editing_instructions(con, layout);
-  read_back(con, game.files, entries.keep, layout);
+  select_from_results_table(con, files, entries, columns, "  Genomewide predictions done");
 }
 
 }  // namespace tf

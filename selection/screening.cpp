@@ -8,10 +8,8 @@
 
 namespace tf {
 
-void fhbqtl(Game& game) {
-  Console& con = game.con;
-  EntryTable& entries = game.entries;
-  const bool plants = game.state.stage == 0;
+void fhbqtl(Console& con, GameState& state, EntryTable& entries) {
+  const bool plants = state.stage == 0;
 
   con.spacer();
   con.rule();
@@ -24,11 +22,11 @@ void fhbqtl(Game& game) {
     const bool drop = plants ? (status[e] == 0 || status[e] == 1) : status[e] == 0;
     if (drop) entries.keep[e] = 0;
   }
-  game.state.nkept = nkeep(entries.keep);
+  state.nkept = nkeep(entries.keep);
 
   con.spacer();
   con.formatted_line((plants ? "  Number of F2 plants kept = " : "  Number of lines kept = ") +
-                     int_field(game.state.nkept, 6));
+                     int_field(state.nkept, 6));
   con.spacer();
 }
 

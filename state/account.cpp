@@ -10,8 +10,8 @@ namespace tf {
 namespace {
 
 // Makes or refuses one charge and reports it; `decimals` is 0 for budget
-// and 2 for budget2.
-void charge(Console& con, float expense, float& balance, std::int32_t& overflag, int decimals) {
+// and 2 for budget2. True when made.
+bool charge(Console& con, float expense, float& balance, std::int32_t& overflag, int decimals) {
   if (balance >= expense) {
     overflag = 0;
     balance = balance - expense;
@@ -19,7 +19,7 @@ void charge(Console& con, float expense, float& balance, std::int32_t& overflag,
     con.formatted_line("          --->>> Remaining balance: $ " +
                        fixed_field(balance, 12, decimals));
     con.spacer();
-    return;
+    return true;
   }
   con.spacer();
   con.formatted_line("          --->>> Expenses exceed remaining funds");
@@ -27,17 +27,18 @@ void charge(Console& con, float expense, float& balance, std::int32_t& overflag,
   con.formatted_line("                    Expenses: $ " + fixed_field(expense, 12, decimals));
   con.spacer();
   overflag = 1;
+  return false;
 }
 
 }  // namespace
 
-void budget(Console& con, std::int32_t nunits, std::int32_t task, float& balance,
+bool budget(Console& con, std::int32_t nunits, std::int32_t task, float& balance,
             std::int32_t& overflag) {
   const float expense = static_cast<float>(nunits) * COST[static_cast<std::size_t>(task)];
-  charge(con, expense, balance, overflag, 0);
+  return charge(con, expense, balance, overflag, 0);
 }
 
-void budget2(Console& con, std::int32_t nkept, std::int32_t task, float& balance,
+bool budget2(Console& con, std::int32_t nkept, std::int32_t task, float& balance,
              std::int32_t& overflag, std::int32_t nloc_yp, std::int32_t nloc_fhb) {
   const float kept = static_cast<float>(nkept);
   const float yp_plot = static_cast<float>(nloc_yp) * COST[4];
@@ -50,7 +51,7 @@ void budget2(Console& con, std::int32_t nkept, std::int32_t task, float& balance
   } else {
     expense = (yp_plot + fhb_plot) * kept;
   }
-  charge(con, expense, balance, overflag, 2);
+  return charge(con, expense, balance, overflag, 2);
 }
 
 std::int32_t nkeep(const std::vector<std::int32_t>& keep) {

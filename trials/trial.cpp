@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "results/readback.h"
-#include "results/results_table.h"
+#include "results/selection_round.h"
 #include "state/account.h"
 #include "state/fixed_data.h"
 #include "text/text_format.h"
@@ -87,12 +86,9 @@ double phenotype(int trait, double value) {
   return value;
 }
 
-TrialOutcome field_trial(Game& game, const TrialKind& kind) {
-  Console& con = game.con;
-  GameState& state = game.state;
-  EntryTable& entries = game.entries;
-  ResultColumns& columns = game.columns;
-
+TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                         ResultColumns& columns, const std::array<double, NTRAIT>& ve,
+                         const TrialKind& kind) {
   state.overflag = 0;
   con.spacer();
   con.rule();
@@ -102,9 +98,10 @@ TrialOutcome field_trial(Game& game, const TrialKind& kind) {
   for (;;) {
     for (const Site site : kind.prompts) ask_locations(con, kPrompts[site], counts[site]);
     state.nkept = nkeep(entries.keep);
-    budget2(con, state.nkept, kind.task, state.balance, state.overflag, counts[kind.charged[0]],
-            counts[kind.charged[1]]);
-    if (state.overflag == 0) break;
+    if (budget2(con, state.nkept, kind.task, state.balance, state.overflag, counts[kind.charged[0]],
+                counts[kind.charged[1]])) {
+      break;
+    }
     bool smallest = true;
     for (const Site site : kind.prompts) smallest = smallest && counts[site] == 1;
     if (smallest) return TrialOutcome::kGameEnds;
@@ -123,7 +120,7 @@ TrialOutcome field_trial(Game& game, const TrialKind& kind) {
     const std::size_t c = first + i;
     const std::int32_t nloc = counts[tt.site];
     const std::size_t t = static_cast<std::size_t>(tt.trait - 1);
-    const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, game.ve);
+    const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, ve);
     for (std::size_t e = 0; e < entries.nplant(); ++e) {
       entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);
     }
@@ -133,25 +130,26 @@ TrialOutcome field_trial(Game& game, const TrialKind& kind) {
         text_field(TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), 12);
   }
 
-  output(game.files, entries, columns);
-
-  con.spacer();
-  con.rule();
-  con.spacer();
-  con.formatted_line("  Phenotyping done for Year " + int_field(state.year, 1));
-  con.spacer();
-  const ReadbackLayout& layout = results_readback();
-  editing_instructions(con, layout);
-  read_back(con, game.files, entries.keep, layout);
+  select_from_results_table(con, files, entries, columns,
+                            "  Phenotyping done for Year " + int_field(state.year, 1));
   return TrialOutcome::kDone;
 }
 
 }  // namespace
 
-TrialOutcome phenyldprot(Game& game) { return field_trial(game, yield_protein_trial()); }
+TrialOutcome phenyldprot(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                         ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
+  return field_trial(con, files, state, entries, columns, ve, yield_protein_trial());
+}
 
-TrialOutcome phenfhb(Game& game) { return field_trial(game, fhb_trial()); }
+TrialOutcome phenfhb(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                     ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
+  return field_trial(con, files, state, entries, columns, ve, fhb_trial());
+}
 
-TrialOutcome phen3(Game& game) { return field_trial(game, three_trait_trial()); }
+TrialOutcome phen3(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                   ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
+  return field_trial(con, files, state, entries, columns, ve, three_trait_trial());
+}
 
 }  // namespace tf

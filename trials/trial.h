@@ -3,7 +3,12 @@
 // kinds of trial differ in.
 #pragma once
 
-#include "game/game.h"
+#include <array>
+
+#include "state/tables.h"
+#include "text/console.h"
+#include "text/file_channel.h"
+#include "text/sizes.h"
 
 namespace tf {
 
@@ -14,12 +19,16 @@ enum class TrialOutcome {
 
 // Asks for the number of locations, charges the plots of the kept entries
 // (asking again while the funds fall short), appends one value column per
-// trait, writes Results.csv, reports the trial and reads the selection back.
+// trait with plot errors of variance `ve` (VE, per trait), writes
+// Results.csv, reports the trial and reads the selection back into KEEP.
 // Returns kGameEnds, with nothing charged, drawn or appended, when the charge
 // at the smallest counts (one location per prompt) was refused. The trial
-// year is advanced by the caller.
-TrialOutcome phenyldprot(Game& game);  // task 4: yield and protein
-TrialOutcome phenfhb(Game& game);      // task 5: Fhb
-TrialOutcome phen3(Game& game);        // task 6: yield, protein and Fhb
+// year (`state.year`) is advanced by the caller.
+TrialOutcome phenyldprot(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                         ResultColumns& columns, const std::array<double, NTRAIT>& ve);  // task 4
+TrialOutcome phenfhb(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                     ResultColumns& columns, const std::array<double, NTRAIT>& ve);  // task 5
+TrialOutcome phen3(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                   ResultColumns& columns, const std::array<double, NTRAIT>& ve);  // task 6
 
 }  // namespace tf

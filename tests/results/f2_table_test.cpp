@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "selection/f2_predictions.h"
+#include "results/selection_round.h"
 #include "support/scripted_game.h"
 
 namespace tf {
@@ -122,7 +122,7 @@ TEST(F2ReadBack, EditedFilesGiveTheKeepSetAndTheDialogue) {
     ScriptedGame g(9);
     g.keep_only({1, 2, 5});
     for (const std::string& save : c.saves) g.save_then_enter(save);
-    gwsf2(g.game);
+    select_from_f2_table(g.con, g.files, g.game.entries, "  Genomewide predictions done");
     EXPECT_EQ(g.kept(), c.kept);
     EXPECT_EQ(g.out.str(), kReport + c.after_report);
     EXPECT_EQ(g.input.taken(), c.saves.size());
@@ -134,7 +134,7 @@ TEST(F2ReadBack, MissingFileIsAFailedOpen) {
   const std::filesystem::path path = g.results_path();
   g.enter([path] { std::filesystem::remove(path); });
   g.save_then_enter(kHeaderRow + "3\n");
-  gwsf2(g.game);
+  select_from_f2_table(g.con, g.files, g.game.entries, "  Genomewide predictions done");
   EXPECT_EQ(g.out.str(), kReport + kStepA + kStepA);
   EXPECT_EQ(g.kept(), std::vector<std::int32_t>{3});
 }

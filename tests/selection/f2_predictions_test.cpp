@@ -17,14 +17,14 @@ using test::ScriptedGame;
 TEST(F2ReadBack, PlantDroppedByTheScreeningComesBack) {
   ScriptedGame g(4);
   g.game.entries.fhbstat_f2 = {2, 2, 2, 1};
-  fhbqtl(g.game);
+  fhbqtl(g.con, g.game.state, g.game.entries);
   ASSERT_EQ(g.kept(), (std::vector<std::int32_t>{1, 2, 3}));
   g.enter([&g] {
     const std::string table = g.results();
     EXPECT_EQ(table.find("     4,"), std::string::npos);
     g.set_results(table + "4\n");
   });
-  gwsf2(g.game);
+  gwsf2(g.con, g.files, g.game.entries);
   EXPECT_EQ(g.kept(), (std::vector<std::int32_t>{1, 2, 3, 4}));
 }
 

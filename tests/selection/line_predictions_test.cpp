@@ -31,7 +31,7 @@ TEST(Gwsri, ExampleTableBeforeAnyTrial) {
   std::string written;
   g.enter([&g, &written] { written = g.results(); });
 
-  gwsri(g.game);
+  gwsri(g.con, g.files, g.game.entries, g.game.columns);
   EXPECT_EQ(written,
             "--          ,--          ,[N_Locs=>]  ,  0,  0,  0\n"
             "--          ,--          ,[LSD(10%)=>],    0.00,    0.00,    0.00\n"
@@ -59,7 +59,7 @@ TEST(Gwsri, AfterNineColumnsFillsColumnsTenToTwelve) {
   g.game.entries.pred_ri[1] = {-1.0, 2.5, 1.0e-3};
   g.enter();
 
-  gwsri(g.game);
+  gwsri(g.con, g.files, g.game.entries, g.game.columns);
   EXPECT_EQ(columns.ncol, 12);
   EXPECT_EQ(columns.colhead[12], "Yield_Pred  ");
   EXPECT_EQ(columns.colhead[13], "Protein_Pred");
@@ -79,7 +79,7 @@ TEST(Gwsri, AfterNineColumnsFillsColumnsTenToTwelve) {
 TEST(Gwsri, NoEntriesStillAddsTheColumns) {
   ScriptedGame g(0);
   g.enter();
-  gwsri(g.game);
+  gwsri(g.con, g.files, g.game.entries, g.game.columns);
   EXPECT_EQ(g.game.columns.ncol, 3);
   EXPECT_EQ(g.game.columns.colhead[3], "Yield_Pred  ");
   EXPECT_EQ(g.game.columns.colhead[5], "Fhb_Pred    ");

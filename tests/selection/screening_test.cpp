@@ -72,7 +72,7 @@ TEST(Fhbqtl, DropsKeptEntriesByStageAndStatus) {
     (c.stage == 0 ? g.game.entries.fhbstat_f2 : g.game.entries.fhbstat_ri) = c.status;
     const std::vector<std::int32_t> dropped_before = c.keep;
 
-    fhbqtl(g.game);
+    fhbqtl(g.con, g.game.state, g.game.entries);
     EXPECT_EQ(g.kept(), c.kept);
     EXPECT_EQ(g.game.state.nkept, static_cast<std::int32_t>(c.kept.size()));
     EXPECT_EQ(g.out.str(), screen(c.count_line));
@@ -87,7 +87,7 @@ TEST(Fhbqtl, DropsKeptEntriesByStageAndStatus) {
 TEST(Fhbqtl, ShowsTheSevenLinesForThirtySevenPlants) {
   ScriptedGame g(50);
   for (std::size_t e = 0; e < 50; ++e) g.game.entries.fhbstat_f2[e] = e < 37 ? 2 : 1;
-  fhbqtl(g.game);
+  fhbqtl(g.con, g.game.state, g.game.entries);
   EXPECT_EQ(g.out.str(),
             "   \n"
             "  ---------------\n"

@@ -36,7 +36,7 @@ TEST(Account, TrialChargesShowTwoDecimals) {
   ScriptedConsole sc;
   float balance = 250000.0F;
   std::int32_t overflag = -1;
-  budget2(sc.con, 40, 4, balance, overflag, 5, 5);  // 8400 dollars
+  EXPECT_TRUE(budget2(sc.con, 40, 4, balance, overflag, 5, 5));  // 8400 dollars
   EXPECT_EQ(overflag, 0);
   EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $    241600.00\n   \n");
   EXPECT_EQ(balance, 241600.0F);
@@ -87,8 +87,9 @@ TEST(Account, ChargesAtTheEdges) {
     ScriptedConsole sc;
     float balance = c.balance;
     std::int32_t overflag = -1;
-    budget(sc.con, c.units, c.task, balance, overflag);
+    const bool charged = budget(sc.con, c.units, c.task, balance, overflag);
     EXPECT_EQ(overflag, c.overflag);
+    EXPECT_EQ(charged, c.overflag == 0);  // the outcome returned is the one in the flag
     EXPECT_EQ(balance, c.after);
     EXPECT_EQ(sc.out.str(), c.shown);
   }

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,7 +46,13 @@ std::string report(int year) {
          kStepA;
 }
 
-using Trial = std::function<TrialOutcome(Game&)>;
+using Trial = TrialOutcome (*)(Console&, FileChannel&, GameState&, EntryTable&, ResultColumns&,
+                               const std::array<double, NTRAIT>&);
+
+// A trial on the tables of a scripted game.
+TrialOutcome run(Trial trial, ScriptedGame& t) {
+  return trial(t.con, t.files, t.game.state, t.game.entries, t.game.columns, t.game.ve);
+}
 
 // Five lines, the second dropped, with the plot error variances of the game.
 void five_lines(ScriptedGame& t) {
@@ -161,7 +166,7 @@ TEST(Trial, DialoguesOfEachKind) {
     t.enter();
     const RandomStream before = t.game.state.stream;
 
-    EXPECT_EQ(c.trial(t.game), TrialOutcome::kDone);
+    EXPECT_EQ(run(c.trial, t), TrialOutcome::kDone);
     EXPECT_EQ(t.out.str(), kOpening + c.dialogue + report(1));
     EXPECT_EQ(t.input.taken(), t.input.size());
     EXPECT_EQ(t.game.state.balance, c.balance_after);
@@ -213,7 +218,7 @@ TEST(Trial, SmallestCountsRefusedEndTheGame) {
     for (const char* answer : c.answers) t.type(answer);
     const RandomStream before = t.game.state.stream;
 
-    EXPECT_EQ(c.trial(t.game), TrialOutcome::kGameEnds);
+    EXPECT_EQ(run(c.trial, t), TrialOutcome::kGameEnds);
     EXPECT_EQ(t.out.str(), kOpening + c.dialogue);
     EXPECT_EQ(t.input.taken(), t.input.size());
     EXPECT_EQ(t.game.state.overflag, 1);
@@ -234,7 +239,7 @@ TEST_F(TrialTest, PhenotypesOfEveryEntryWithTheFloors) {
   g.enter();
   RandomStream copy = g.game.state.stream;
 
-  ASSERT_EQ(phen3(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phen3, g), TrialOutcome::kDone);
   std::array<std::vector<double>, 3> errors;
   std::array<float, 3> lsd{};
   const std::array<std::int32_t, 3> nloc = {2, 2, 3};
@@ -264,7 +269,7 @@ TEST_F(TrialTest, FloorsAtTheirThresholds) {
   g.type("1");
   g.type("1");
   g.enter();
-  ASSERT_EQ(phen3(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phen3, g), TrialOutcome::kDone);
   EXPECT_EQ(entries.pheno[0][0], -3.0);
   EXPECT_EQ(entries.pheno[0][1], 5.0);
   EXPECT_EQ(entries.pheno[0][2], 0.0);  // 0.05 lies below the single-precision 0.05
@@ -280,17 +285,17 @@ TEST_F(TrialTest, FloorsAtTheirThresholds) {
 TEST_F(TrialTest, ColumnsFollowTheOrderOfTheTrials) {
   g.type("2");
   g.enter();
-  ASSERT_EQ(phenfhb(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phenfhb, g), TrialOutcome::kDone);
   const auto fhb_y1 = g.game.entries.pheno;
   g.game.state.year = 2;  // advanced by the task loop
   g.type("5");
   g.enter();
-  ASSERT_EQ(phenyldprot(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phenyldprot, g), TrialOutcome::kDone);
   g.game.state.year = 3;
   g.type("1");
   g.type("4");
   g.enter();
-  ASSERT_EQ(phen3(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phen3, g), TrialOutcome::kDone);
 
   EXPECT_EQ(names(g), (std::vector<std::string>{"Fhb_Y1      ", "Yield_Y2    ", "Protein_Y2  ",
                                                 "Yield_Y3    ", "Protein_Y3  ", "Fhb_Y3      "}));
@@ -307,7 +312,7 @@ TEST_F(TrialTest, NoKeptEntriesCostNothingAndLeaveHeaderRowsOnly) {
   for (std::int32_t& k : g.game.entries.keep) k = 0;
   g.type("3");
   g.enter();
-  ASSERT_EQ(phenyldprot(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phenyldprot, g), TrialOutcome::kDone);
   EXPECT_EQ(g.out.str(),
             kOpening + kYieldProteinPrompt + kSpacer + charged("   250000.00") + report(1));
   EXPECT_EQ(g.game.state.nkept, 0);
@@ -324,7 +329,7 @@ TEST_F(TrialTest, ReadBackFollowsTheReport) {
     EXPECT_EQ(table.substr(0, 13), "--          ,");
     g.set_results(table.substr(0, table.find("     3,")) + "2\n");
   });
-  ASSERT_EQ(phenfhb(g.game), TrialOutcome::kDone);
+  ASSERT_EQ(run(phenfhb, g), TrialOutcome::kDone);
   EXPECT_EQ(g.kept(), (std::vector<std::int32_t>{1, 2}));
 }
 

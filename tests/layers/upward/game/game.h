@@ -1,0 +1,3 @@
+// The top layer may include every folder.
+#include "genetics/population.h"
+#include "trials/trial.h"

@@ -1,0 +1,3 @@
+// Only the fixed sizes of text/ are allowed here.
+#include "text/console.h"
+#include "text/sizes.h"

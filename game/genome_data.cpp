@@ -59,9 +59,13 @@ std::array<double, NTRAIT> plot_error_variances() {
   return ve;
 }
 
+double to_trait_scale(double raw, std::size_t t) {
+  return ((raw - ZMEAN[t]) / ZSG[t]) * SG[t] + MEAN[t];
+}
+
 void rescale(std::vector<TraitValues>& values) {
   for (TraitValues& g : values) {
-    for (std::size_t t = 0; t < NTRAIT; ++t) g[t] = ((g[t] - ZMEAN[t]) / ZSG[t]) * SG[t] + MEAN[t];
+    for (std::size_t t = 0; t < NTRAIT; ++t) g[t] = to_trait_scale(g[t], t);
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 #include "state/tables.h"
@@ -27,8 +28,11 @@ void load_marker_effects(FileChannel& files, MarkerEffects& mrkeff);
 // VE per trait: ((SG^2 - SG^2 x H2) x 4) / H2 in double, H2 widened.
 std::array<double, NTRAIT> plot_error_variances();
 
-// Brings raw genotypic values to the trait scale, in place:
+// A raw genotypic value of trait index t + 1 on the trait scale:
 // ((g - ZMEAN) / ZSG) x SG + MEAN.
+double to_trait_scale(double raw, std::size_t t);
+
+// Brings raw genotypic values to the trait scale, in place.
 void rescale(std::vector<TraitValues>& values);
 
 }  // namespace tf

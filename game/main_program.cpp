@@ -51,11 +51,20 @@ bool create_group(Console& con, const char* group, Create create) {
 int play(const GameIo& io, Console& con) {
   FileChannel files(io.dir);
   Game game{con, files, {}, {}, {}, {}, {}, {}};
+  if (const std::optional<int> ended = start_up(game, io.seed)) return *ended;
+  return task_loop(game);
+}
+
+}  // namespace
+
+std::optional<int> start_up(Game& game, std::optional<std::int32_t> seed) {
+  Console& con = game.con;
+  FileChannel& files = game.files;
   GameState& state = game.state;
 
   banner(con);
-  if (io.seed) {
-    state.stream.idum = *io.seed;
+  if (seed) {
+    state.stream.idum = *seed;
   } else {
     seeder(state.stream, state.errflag);
   }
@@ -76,10 +85,8 @@ int play(const GameIo& io, Console& con) {
   }
 
   start_game(game);
-  return task_loop(game);
+  return std::nullopt;
 }
-
-}  // namespace
 
 int ending_sequence(Console& con) {
   con.spacer();

@@ -7,6 +7,8 @@
 #include <optional>
 #include <ostream>
 
+#include "game/game.h"
+
 namespace tf {
 
 // Where a game talks and keeps its files. The real program passes the
@@ -27,5 +29,12 @@ constexpr int kExitFatal = 255;
 constexpr int kExitNoMemory = 2;
 
 int run_game(const GameIo& io);
+
+// The start-up, from the banner to the start charge: the stream seeded from
+// `seed` (from the clock when there is none), Results.csv reset, the crosses
+// read and checked, the tables created, the genome loaded and the F2 plants
+// made. Returns the exit status when the game ends before its first menu
+// (crosses rejected, tables that could not be created), else nothing.
+std::optional<int> start_up(Game& game, std::optional<std::int32_t> seed);
 
 }  // namespace tf

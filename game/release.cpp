@@ -8,11 +8,9 @@ namespace tf {
 
 namespace {
 
-// The standards, compared with the unrounded values.
 constexpr double kProteinLow = 8.995;
 constexpr double kProteinHigh = 12.00499;
 constexpr double kFhbHigh = 5.00499;
-// The Fhb floor: the single-precision number nearest to 0.001.
 constexpr double kFhbFloor = static_cast<double>(0.001F);
 
 // Asks until the answer is an entry's ID. A null answer keeps the last
@@ -29,6 +27,18 @@ std::int32_t ask_line_id(Console& con, std::int32_t& lineid, std::size_t nplant)
 }
 
 }  // namespace
+
+double floored_fhb(double fhb) { return fhb < kFhbFloor ? kFhbFloor : fhb; }
+
+bool meets_protein_standard(double protein) {
+  return kProteinLow <= protein && protein <= kProteinHigh;
+}
+
+bool meets_fhb_standard(double fhb) { return fhb <= kFhbHigh; }
+
+bool meets_standards(const TraitValues& values) {
+  return meets_protein_standard(values[1]) && meets_fhb_standard(floored_fhb(values[2]));
+}
 
 void release_check(Console& con, GameState& state, EntryTable& entries) {
   if (entries.nplant() == 0) {
@@ -50,12 +60,12 @@ void release_check(Console& con, GameState& state, EntryTable& entries) {
   con.spacer();
   con.formatted_line("       Yield [bushels/acre] = " + fixed_field(g[0], 12, 2));
   con.formatted_line("  Protein concentration [%] = " + fixed_field(g[1], 12, 2));
-  if (g[2] < kFhbFloor) g[2] = kFhbFloor;
+  g[2] = floored_fhb(g[2]);
   con.formatted_line("           Fhb severity [%] = " + fixed_field(g[2], 12, 2));
   con.spacer();
 
-  const bool protok = kProteinLow <= g[1] && g[1] <= kProteinHigh;
-  const bool fhbok = g[2] <= kFhbHigh;
+  const bool protok = meets_protein_standard(g[1]);
+  const bool fhbok = meets_fhb_standard(g[2]);
   const char* verdict = nullptr;
   if (protok && fhbok) {
     verdict = " The new line meets the standards for both protein and Fhb";

@@ -3,22 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "game/genome_data.h"
+#include "game/release.h"
 #include "genetics/evaluation.h"
 #include "state/fixed_data.h"
 #include "tools/line_sampling.h"
 
 namespace tf {
-
-double to_trait_scale(double raw, int trait) {
-  const auto t = static_cast<std::size_t>(trait);
-  return ((raw - ZMEAN[t]) / ZSG[t]) * SG[t] + MEAN[t];
-}
-
-bool meets_standards(const TraitValues& v) {
-  const double fhb_floor = static_cast<double>(0.001F);
-  const double fhb = v[2] < fhb_floor ? fhb_floor : v[2];
-  return 8.995 <= v[1] && v[1] <= 12.00499 && fhb <= 5.00499;
-}
 
 std::vector<LineValues> sample_crosses(const LocusMap& locmap, const QtlEffectTable& qtleff,
                                        const ParentGenotypes& pargeno, const MarkerEffects& mrkeff,
@@ -63,7 +54,7 @@ Figures compute_figures(const std::vector<LineValues>& lines, int crosses) {
   std::vector<int> total(static_cast<std::size_t>(crosses), 0), wins(total);
   for (const LineValues& l : lines) {
     TraitValues scaled{};
-    for (int t = 0; t < NTRAIT; ++t) scaled[t] = to_trait_scale(l.raw[t], t);
+    for (std::size_t t = 0; t < NTRAIT; ++t) scaled[t] = to_trait_scale(l.raw[t], t);
     ++total[static_cast<std::size_t>(l.cross)];
     if (meets_standards(scaled)) ++wins[static_cast<std::size_t>(l.cross)];
   }

@@ -27,12 +27,6 @@ struct Figures {
   int winnable = 0;                   // crosses with a share of at least 1 %
 };
 
-// A raw genotypic value brought to the trait scale.
-double to_trait_scale(double raw, int trait);
-
-// The release standards, judged on trait-scale values (Fhb floored first).
-bool meets_standards(const TraitValues& trait_scale);
-
 // `per_cross` inbred lines of each of the 105 crosses, in cross order.
 std::vector<LineValues> sample_crosses(const LocusMap& locmap, const QtlEffectTable& qtleff,
                                        const ParentGenotypes& pargeno, const MarkerEffects& mrkeff,

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "game/genome_data.h"
 #include "genetics/evaluation.h"
 #include "state/fixed_data.h"
 #include "tools/calibration.h"
@@ -12,17 +13,11 @@
 
 namespace tf {
 
-double plot_error_variance(int trait) {
-  const auto t = static_cast<std::size_t>(trait);
-  const double sg2 = SG[t] * SG[t];
-  const double h2 = static_cast<double>(H2[t]);
-  return ((sg2 - sg2 * h2) * 4.0) / h2;
-}
-
 MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable& qtleff,
                                    const ParentGenotypes& pargeno, const RecombinationMap& map,
                                    const TrainingDesign& design, RandomStream& stream,
                                    TrainingReport& report) {
+  const std::array<double, NTRAIT> ve = plot_error_variances();
   std::vector<MarkerScores> scores;
   std::vector<TraitValues> values;
   PlantGeno line;
@@ -33,8 +28,8 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
       scores.push_back(marker_scores(line, locmap));
       const TraitValues g = genotypic_values(line, locmap, qtleff);
       TraitValues y{};
-      for (int t = 0; t < NTRAIT; ++t) {
-        const double error_sd = std::sqrt(plot_error_variance(t) / design.locations);
+      for (std::size_t t = 0; t < NTRAIT; ++t) {
+        const double error_sd = std::sqrt(ve[t] / design.locations);
         y[t] = to_trait_scale(g[t], t) + error_sd * draw_normal(stream);
       }
       values.push_back(y);
@@ -53,7 +48,7 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
   }
   report.lines = static_cast<int>(scores.size());
   for (int t = 0; t < NTRAIT; ++t) {
-    const double error_of_mean = plot_error_variance(t) / design.locations;
+    const double error_of_mean = ve[t] / design.locations;
     report.lambda[t] = error_of_mean * score_variance / (SG[t] * SG[t]);
   }
   return fit_marker_effects(scores, values, report.lambda);

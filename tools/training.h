@@ -28,7 +28,4 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
                                    const TrainingDesign& design, RandomStream& stream,
                                    TrainingReport& report);
 
-// The per-plot error variance VE of trait t (0-based), as the game computes it.
-double plot_error_variance(int trait);
-
 }  // namespace tf

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "game/genome_data.h"
+#include "game/release.h"
 #include "genetics/effects.h"
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
@@ -223,8 +225,7 @@ std::vector<Line> lines_of_all_crosses(const ShippedGenome& g, int lines_per_cro
                genotypic_values(plant, g.locmap, qtleff),
                {},
                prediction(plant, g.locmap, g.mrkeff)};
-        for (int t = 0; t < NTRAIT; ++t)
-          l.g_ri[t] = ((l.raw[t] - ZMEAN[t]) / ZSG[t]) * SG[t] + MEAN[t];
+        for (std::size_t t = 0; t < NTRAIT; ++t) l.g_ri[t] = to_trait_scale(l.raw[t], t);
         lines.push_back(l);
       }
     }
@@ -265,13 +266,9 @@ double correlation(const std::vector<double>& x, const std::vector<double>& y) {
 // Crosses of which 1 % or more of the lines meet both release standards.
 int winnable_crosses(const std::vector<Line>& lines, int crosses) {
   std::vector<int> total(static_cast<std::size_t>(crosses), 0), winners(total);
-  const double fhb_floor = static_cast<double>(0.001F);
   for (const Line& l : lines) {
-    const double protein = l.g_ri[1];
-    const double fhb = std::max(l.g_ri[2], fhb_floor);
     ++total[static_cast<std::size_t>(l.cross)];
-    if (8.995 <= protein && protein <= 12.00499 && fhb <= 5.00499)
-      ++winners[static_cast<std::size_t>(l.cross)];
+    if (meets_standards(l.g_ri)) ++winners[static_cast<std::size_t>(l.cross)];
   }
   int winnable = 0;
   for (std::size_t c = 0; c < total.size(); ++c)

@@ -171,13 +171,25 @@ TEST(MainProgram, ClosedOutputPipeEndsTheRunWithTheReport) {
                 "? Writing to the console\n");
 }
 
+// Runs the program with its address space limited to about 146 MB: room for
+// the tables of 8 million crosses, but not for a copy of their file.
+bool memory_limit_unavailable() {
+#if defined(TF_SANITIZE)
+  return true;  // the sanitizers reserve more address space than that
+#else
+  return std::system("ulimit -v 150000 2>/dev/null") != 0;
+#endif
+}
+
+test::RunResult run_with_memory_limit(const TempDir& dir, const std::string& input) {
+  return run_program(dir, input, "2026-12-10 10:05:07",
+                     "sh -c 'ulimit -v 150000; exec \"$0\" \"$@\"'");
+}
+
 // Files are read line by line: a Crosses.csv far larger than the memory
 // left beside the cross tables still reaches the check of the crosses.
 TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
-#if defined(TF_SANITIZE)
-  GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
-#else
-  if (std::system("ulimit -v 150000 2>/dev/null") != 0) GTEST_SKIP() << "no ulimit -v";
+  if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
   {
     std::string block;
@@ -185,12 +197,24 @@ TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
     std::ofstream out(dir.path() / "Crosses.csv", std::ios::binary);
     for (int i = 0; i < 8000; ++i) out << block;
   }
-  const auto run = run_program(dir, "\n\n", "2026-12-10 10:05:07",
-                               "sh -c 'ulimit -v 150000; exec \"$0\" \"$@\"'");
+  const auto run = run_with_memory_limit(dir, "\n\n");
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("    Duplicate crosses were found\n"), std::string::npos);
-#endif
+}
+
+// Memory that runs out outside the table groups (here a single line of
+// 400 MB) ends the run with the report, never with an abort.
+TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
+  if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
+  TempDir dir;
+  // A sparse file: 400 MB of zero bytes and no line feed, taking no disk.
+  { std::ofstream(dir.path() / "Crosses.csv", std::ios::binary); }
+  std::filesystem::resize_file(dir.path() / "Crosses.csv", 400u << 20);
+  const auto run = run_with_memory_limit(dir, "\n");
+  EXPECT_EQ(run.status, 255);
+  EXPECT_EQ(run.err,
+            "? System Error:\n? " + std::string(std::strerror(ENOMEM)) + "\n? Allocating memory\n");
 }
 
 TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {

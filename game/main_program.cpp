@@ -1,5 +1,6 @@
 #include "game/main_program.h"
 
+#include <cerrno>
 #include <new>
 #include <ostream>
 #include <string>
@@ -8,6 +9,7 @@
 #include "game/intake.h"
 #include "game/startup.h"
 #include "game/task_loop.h"
+#include "text/closed_file.h"
 #include "text/console.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
@@ -25,8 +27,8 @@ void banner(Console& con) {
 }
 
 // Results.csv starts every run as one line of three blanks.
-void reset_results(FileChannel& files) {
-  files.open_write("Results.csv");
+void reset_results(Console& con, FileChannel& files) {
+  open_write_when_closed(con, files, "Results.csv", "RESULTS.CSV");
   files.write("   \n");
   files.close();
 }
@@ -68,7 +70,7 @@ std::optional<int> start_up(Game& game, std::optional<std::int32_t> seed) {
   } else {
     seeder(state.stream, state.errflag);
   }
-  reset_results(files);
+  reset_results(con, files);
 
   const std::int32_t ncross = crosses_first_half(con, files);
   if (!create_group(con, "Main 1", [&] {
@@ -97,16 +99,26 @@ int ending_sequence(Console& con) {
   return kExitNormal;
 }
 
+namespace {
+
+int fatal_report(std::ostream& err, const FatalIoError& e) {
+  err << "? " << e.header() << '\n' << "? " << e.message() << '\n' << "? " << e.operation() << '\n';
+  err.flush();
+  return kExitFatal;
+}
+
+}  // namespace
+
 int run_game(const GameIo& io) {
   Console con(io.in, io.out, io.err);
   try {
     return play(io, con);
   } catch (const FatalIoError& e) {
-    io.err << "? " << e.header() << '\n'
-           << "? " << e.message() << '\n'
-           << "? " << e.operation() << '\n';
-    io.err.flush();
-    return kExitFatal;
+    return fatal_report(io.err, e);
+  } catch (const std::bad_alloc&) {
+    // Memory that runs out anywhere but in the creation of the table groups
+    // (which have their own message) ends the run like a failed operation.
+    return fatal_report(io.err, FatalIoError::system(ENOMEM, "Allocating memory"));
   }
 }
 

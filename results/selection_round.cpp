@@ -27,13 +27,13 @@ void report_and_read_back(Console& con, FileChannel& files, std::string_view rep
 
 void select_from_results_table(Console& con, FileChannel& files, EntryTable& entries,
                                const ResultColumns& columns, std::string_view report) {
-  output(files, entries, columns);
+  output(con, files, entries, columns);
   report_and_read_back(con, files, report, results_readback(), entries.keep);
 }
 
 void select_from_f2_table(Console& con, FileChannel& files, EntryTable& entries,
                           std::string_view report) {
-  write_f2_table(files, entries);
+  write_f2_table(con, files, entries);
   report_and_read_back(con, files, report, f2_readback(), entries.keep);
 }
 

@@ -1,3 +1,6 @@
+// The populations, given the game's hooks (game/populations.h): the lines
+// they print, and where those stand among the draws, show when f2plant and
+// rilines call their hooks.
 #include "genetics/population.h"
 
 #include <gtest/gtest.h>

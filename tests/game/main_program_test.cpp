@@ -54,10 +54,15 @@ TEST(MainProgram, ResultsFileThatMayNotBeWritten) {
   std::filesystem::permissions(dir.path() / "Results.csv", std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::group_read |
                                                                std::filesystem::perms::others_read);
-  // Root may write any file: run as an unprivileged user then.
-  const std::string as_user =
-      ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
-  const auto run = run_program(dir, "\n", "2026-12-10 10:05:07", as_user);
+  // Root may write any file: run as an unprivileged user then, from a copy of
+  // the program in the test folder, since that user may not enter the build
+  // folder (a checkout in /root, say).
+  const bool root = ::geteuid() == 0;
+  const std::filesystem::path copy = dir.path() / "tillerfold";
+  if (root) std::filesystem::copy_file(TF_BINARY, copy);
+  const auto run = run_program(dir, "\n", "2026-12-10 10:05:07",
+                               root ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "",
+                               root ? copy.string() : TF_BINARY);
   EXPECT_EQ(run.out, kBanner);
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,

@@ -63,13 +63,13 @@ void TempDir::add_genome_files() const {
 }
 
 RunResult run_program(const TempDir& dir, const std::string& input, const std::string& clock,
-                      const std::string& wrapper) {
+                      const std::string& wrapper, const std::string& program) {
   dir.write(".stdin", input);
   const std::string d = dir.path().string();
   // faketime preloads its library ahead of the sanitizers' runtime; the
   // sanitizer build accepts that order.
   const std::string command = "cd '" + d + "' && TZ=UTC ASAN_OPTIONS=verify_asan_link_order=0 " +
-                              wrapper + " faketime -f '" + clock + "' '" + TF_BINARY +
+                              wrapper + " faketime -f '" + clock + "' '" + program +
                               "' < .stdin > .stdout 2> .stderr";
   const int raw = std::system(command.c_str());
   RunResult result;

@@ -84,10 +84,11 @@ struct RunResult {
 
 // Runs the built program in `dir` with `input` on standard input, under
 // faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
-// `wrapper` goes in front of the program (for instance a change of user).
+// `wrapper` goes in front of the program (for instance a change of user);
+// `program` is the built program or a copy of it.
 RunResult run_program(const TempDir& dir, const std::string& input,
                       const std::string& clock = "2026-12-10 10:05:07",
-                      const std::string& wrapper = "");
+                      const std::string& wrapper = "", const std::string& program = TF_BINARY);
 
 // A run of the game in-process on `input`, with its own streams and seed.
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed = -12);

@@ -9,6 +9,6 @@ tools/install-deps.sh test
 # shellcheck source=tools/build-env.sh
 . tools/build-env.sh
 # shellcheck disable=SC2086
-cmake -S . -B "$build" ${CMAKE_ARGS:--DCMAKE_BUILD_TYPE=Release} >/dev/null
+cmake -S . -B "$build" -DTILLERFOLD_TESTS=ON ${CMAKE_ARGS:--DCMAKE_BUILD_TYPE=Release} >/dev/null
 cmake --build "$build" -j"$build_jobs"
 ctest --test-dir "$build" --output-on-failure -j"$build_jobs"

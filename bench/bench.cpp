@@ -184,7 +184,12 @@ Measured in_child(const std::function<double()>& step) {
   int status = 0;
   rusage usage{};
   wait4(pid, &status, 0, &usage);
+  // ru_maxrss counts bytes on macOS, kilobytes on Linux.
+#ifdef __APPLE__
+  m.peak_kb = usage.ru_maxrss / 1024;
+#else
   m.peak_kb = usage.ru_maxrss;
+#endif
   return m;
 }
 

@@ -19,9 +19,11 @@ for t in "${targets[@]}"; do
   [ -d "fuzz/corpus/$t" ] || { echo "no fuzz target '$t' (see fuzz/corpus/)" >&2; exit 2; }
 done
 
+# shellcheck source=tools/build-env.sh
+. tools/build-env.sh
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTILLERFOLD_FUZZ=ON -DTILLERFOLD_TESTS=OFF >/dev/null
-cmake --build "$build" --target fuzzers -j"$(nproc)"
+cmake --build "$build" --target fuzzers -j"$build_jobs"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT

@@ -3,8 +3,12 @@
 # genome files and an example Crosses.csv (an existing Crosses.csv is kept).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)" --target tillerfold >/dev/null
+tools/install-deps.sh play
+# shellcheck source=tools/build-env.sh
+. tools/build-env.sh
+# Without the tests, which need GoogleTest; tools/test.sh turns them on again.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTILLERFOLD_TESTS=OFF >/dev/null
+cmake --build build -j"$build_jobs" --target tillerfold >/dev/null
 mkdir -p play
 cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv play/ 2>/dev/null || true
 [ -f play/Crosses.csv ] || cp examples/Crosses.csv play/

@@ -35,7 +35,7 @@ bool cholesky_solve(std::vector<double>& a, std::vector<double>& b, int n) {
 MarkerEffects fit_marker_effects(const std::vector<MarkerScores>& scores,
                                  const std::vector<TraitValues>& values,
                                  const TraitValues& lambda) {
-  const int n = NCOEF;
+  constexpr int n = NCOEF;
   const auto at = [](int r, int c) { return static_cast<std::size_t>(r) * n + c; };
   // X'X and X'y, with the intercept as column NCOEF - 1.
   std::vector<double> xtx(static_cast<std::size_t>(n) * n, 0.0);

@@ -9,6 +9,24 @@ namespace tf {
 
 namespace {
 constexpr std::size_t kWriteBlock = 1 << 20;
+
+// Opens a file by its path with a C stream mode. On Windows the name goes to
+// the system as wide characters, so folder names outside ASCII open too; a
+// file that another program holds fails there with EACCES. A folder fails on
+// every system with EISDIR, which Windows itself reports as EACCES.
+std::FILE* open_file(const std::filesystem::path& path, const char* mode) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    errno = EISDIR;
+    return nullptr;
+  }
+#ifdef _WIN32
+  const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
+  return _wfopen(path.c_str(), wide_mode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
 }  // namespace
 
 FileChannel::FileChannel(std::filesystem::path dir) : dir_(std::move(dir)) {}
@@ -41,7 +59,7 @@ bool FileChannel::try_open_read(const std::string& name) {
     errno = EISDIR;
     return false;
   }
-  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::FILE* in = open_file(path, "rb");
   if (in == nullptr) return false;
   std::string data;
   char block[1 << 16];
@@ -76,7 +94,7 @@ void FileChannel::read_or_fatal(std::vector<Item>& items) {
 void FileChannel::open_write(const std::string& name) {
   name_ = name;
   const std::filesystem::path path = dir_ / name;
-  out_ = std::fopen(path.c_str(), "wb");
+  out_ = open_file(path, "wb");
   if (out_ == nullptr) {
     const int open_errno = errno;
     std::error_code ec;

@@ -1,13 +1,9 @@
 #include "support/dialogue.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
+#include <random>
 
 #include "game/main_program.h"
 
@@ -15,6 +11,9 @@ namespace tf::test {
 
 namespace {
 std::atomic<int> counter{0};
+// Test programs run side by side; a random tag of each process keeps their
+// folders apart (a name already taken is skipped all the same).
+const std::string process_tag = std::to_string(std::random_device{}());
 }  // namespace
 
 int count_of(const std::string& text, const std::string& what) {
@@ -31,8 +30,7 @@ std::string slurp(const std::filesystem::path& path) {
 TempDir::TempDir() {
   const auto base = std::filesystem::temp_directory_path();
   for (;;) {
-    path_ =
-        base / ("tillerfold-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    path_ = base / ("tillerfold-test-" + process_tag + "-" + std::to_string(counter++));
     if (std::filesystem::create_directory(path_)) break;
   }
 }
@@ -60,26 +58,6 @@ void TempDir::add_genome_files() const {
     std::filesystem::copy_file(std::filesystem::path(TF_DATA_DIR) / name, path_ / name,
                                std::filesystem::copy_options::overwrite_existing);
   }
-}
-
-RunResult run_program(const TempDir& dir, const std::string& input, const std::string& clock,
-                      const std::string& wrapper) {
-  dir.write(".stdin", input);
-  const std::string d = dir.path().string();
-  // faketime preloads its library ahead of the sanitizers' runtime; the
-  // sanitizer build accepts that order.
-  const std::string command = "cd '" + d + "' && TZ=UTC ASAN_OPTIONS=verify_asan_link_order=0 " +
-                              wrapper + " faketime -f '" + clock + "' '" + TF_BINARY +
-                              "' < .stdin > .stdout 2> .stderr";
-  const int raw = std::system(command.c_str());
-  RunResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = dir.read(".stdout");
-  result.err = dir.read(".stderr");
-  std::filesystem::remove(dir.path() / ".stdin");
-  std::filesystem::remove(dir.path() / ".stdout");
-  std::filesystem::remove(dir.path() / ".stderr");
-  return result;
 }
 
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed) {

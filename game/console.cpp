@@ -19,7 +19,7 @@ void written(std::ostream& out) {
 }  // namespace
 
 Console::Console(std::istream& in, std::ostream& out, std::ostream& err)
-    : in_(in), out_(&out), err_(&err) {}
+    : in_(in, LineSource::LastFragment::kIsEnd), out_(&out), err_(&err) {}
 
 void Console::free_line(std::string_view text) {
   *out_ << ' ' << text << '\n';

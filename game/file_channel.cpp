@@ -8,26 +8,29 @@
 namespace tf {
 
 namespace {
+constexpr std::size_t kReadBlock = 1 << 16;
 constexpr std::size_t kWriteBlock = 1 << 20;
 
-// Opens a file by its path with a C stream mode. On Windows the name goes to
-// the system as wide characters, so folder names outside ASCII open too; a
-// file that another program holds fails there with EACCES. A folder fails on
-// every system with EISDIR, which Windows itself reports as EACCES.
-std::FILE* open_file(const std::filesystem::path& path, const char* mode) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    errno = EISDIR;
-    return nullptr;
-  }
-#ifdef _WIN32
-  const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(path.c_str(), wide_mode.c_str());
-#else
-  return std::fopen(path.c_str(), mode);
-#endif
-}
+// errno as the failed call left it, or EIO where the C library set none.
+int last_error() { return errno != 0 ? errno : EIO; }
 }  // namespace
+
+FileReadBuffer::FileReadBuffer(std::FILE* in, std::string operation)
+    : in_(in), operation_(std::move(operation)), block_(kReadBlock) {}
+
+FileReadBuffer::~FileReadBuffer() { std::fclose(in_); }
+
+FileReadBuffer::int_type FileReadBuffer::underflow() {
+  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  errno = 0;
+  const std::size_t got = std::fread(block_.data(), 1, block_.size(), in_);
+  if (got == 0) {
+    if (std::ferror(in_) != 0) throw FatalIoError::system(last_error(), operation_);
+    return traits_type::eof();
+  }
+  setg(block_.data(), block_.data(), block_.data() + got);
+  return traits_type::to_int_type(*gptr());
+}
 
 FileChannel::FileChannel(std::filesystem::path dir) : dir_(std::move(dir)) {}
 
@@ -38,6 +41,16 @@ FileChannel::~FileChannel() {
     std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
     std::fclose(out_);
   }
+}
+
+std::FILE* FileChannel::open_file(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+  // Wide names keep folders whose names are not in the local code page.
+  const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
+  return ::_wfopen(path.c_str(), wide_mode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
 }
 
 bool FileChannel::exists(const std::string& name) const {
@@ -61,23 +74,17 @@ bool FileChannel::try_open_read(const std::string& name) {
   }
   std::FILE* in = open_file(path, "rb");
   if (in == nullptr) return false;
-  std::string data;
-  char block[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(block, 1, sizeof block, in)) > 0) data.append(block, got);
-  const bool failed = std::ferror(in) != 0;
-  const int read_errno = errno;
-  std::fclose(in);
-  if (failed) throw FatalIoError::system(read_errno, operation("Reading"));
-  contents_.str(std::move(data));
-  contents_.clear();
-  source_ = std::make_unique<LineSource>(contents_);
+  in_buffer_ = std::make_unique<FileReadBuffer>(in, read_operation());
+  in_ = std::make_unique<std::istream>(in_buffer_.get());
+  // A failed read inside the buffer reaches the caller as its fatal report.
+  in_->exceptions(std::ios::badbit);
+  source_ = std::make_unique<LineSource>(*in_);
   open_ = true;
   return true;
 }
 
 void FileChannel::open_read(const std::string& name) {
-  if (!try_open_read(name)) throw FatalIoError::system(errno, operation("Opening"));
+  if (!try_open_read(name)) throw FatalIoError::system(last_error(), operation("Opening"));
 }
 
 void FileChannel::read_or_fatal(std::vector<Item>& items) {
@@ -91,23 +98,24 @@ void FileChannel::read_or_fatal(std::vector<Item>& items) {
   }
 }
 
-void FileChannel::open_write(const std::string& name) {
+bool FileChannel::try_open_write(const std::string& name) {
   name_ = name;
   const std::filesystem::path path = dir_ / name;
+  std::error_code ec;
+  // A folder is no file to wait for; every system reports it alike.
+  if (std::filesystem::is_directory(path, ec)) {
+    throw FatalIoError::system(EISDIR, operation("Opening"));
+  }
   out_ = open_file(path, "wb");
   if (out_ == nullptr) {
-    const int open_errno = errno;
-    std::error_code ec;
-    // A file that exists but may not be written opens for reading only, and
-    // its first write fails.
+    const int open_errno = last_error();
     const bool refused = open_errno == EACCES || open_errno == EPERM || open_errno == EROFS;
-    if (refused && std::filesystem::is_regular_file(path, ec)) {
-      throw FatalIoError::not_open_for_write(operation("Writing"));
-    }
+    if (refused && std::filesystem::is_regular_file(path, ec)) return false;
     throw FatalIoError::system(open_errno, operation("Opening"));
   }
   buffer_.clear();
   open_ = true;
+  return true;
 }
 
 void FileChannel::write(std::string_view text) {
@@ -118,7 +126,7 @@ void FileChannel::write(std::string_view text) {
 void FileChannel::flush_buffer() {
   if (buffer_.empty()) return;
   if (std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size()) {
-    const int write_errno = errno;
+    const int write_errno = last_error();
     std::fclose(out_);
     out_ = nullptr;
     open_ = false;
@@ -133,11 +141,12 @@ void FileChannel::close() {
     std::FILE* out = out_;
     out_ = nullptr;
     open_ = false;
-    if (std::fclose(out) != 0) throw FatalIoError::system(errno, operation("Closing"));
+    if (std::fclose(out) != 0) throw FatalIoError::system(last_error(), operation("Closing"));
     return;
   }
   source_.reset();
-  contents_.str(std::string());
+  in_.reset();
+  in_buffer_.reset();
   open_ = false;
 }
 

@@ -1,13 +1,14 @@
 // The one file channel: a file of the working directory is opened, read from
 // its first line or written from its start, and closed before the next file
-// is opened. Reads take the whole file in one block; writes are gathered and
-// written in large blocks.
+// is opened. Reads take one line at a time, so that a read holds at most the
+// longest line of the file; writes are gathered and written in large blocks.
 #pragma once
 
 #include <cstdio>
 #include <filesystem>
+#include <istream>
 #include <memory>
-#include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,28 @@
 
 namespace tf {
 
+// The bytes of a file open for reading, block by block. A failed read throws
+// the fatal report of `operation` out of the stream that reads through it.
+class FileReadBuffer : public std::streambuf {
+ public:
+  FileReadBuffer(std::FILE* in, std::string operation);
+  ~FileReadBuffer() override;
+  FileReadBuffer(const FileReadBuffer&) = delete;
+  FileReadBuffer& operator=(const FileReadBuffer&) = delete;
+
+ protected:
+  int_type underflow() override;
+
+ private:
+  std::FILE* in_;
+  std::string operation_;
+  std::vector<char> block_;
+};
+
 class FileChannel {
  public:
   explicit FileChannel(std::filesystem::path dir);
-  ~FileChannel();
+  virtual ~FileChannel();
   FileChannel(const FileChannel&) = delete;
   FileChannel& operator=(const FileChannel&) = delete;
 
@@ -40,13 +59,20 @@ class FileChannel {
   std::string read_operation() const;
 
   // Opens `name` for writing from its start (created when missing, replaced
-  // when present); a failure ends the run with the fatal report.
-  void open_write(const std::string& name);
+  // when present). An existing file that may not be written (read-only, or
+  // held by another program) is refused: false, and the file is untouched.
+  // Any other failure ends the run with the fatal report.
+  bool try_open_write(const std::string& name);
   void write(std::string_view text);
 
   // Closes the open file; written contents are complete on disk.
   void close();
   bool is_open() const { return open_; }
+
+ protected:
+  // Opens the file at `path` in the C library's `mode` ("rb" or "wb"); null
+  // with errno set on failure. Tests replace it to make an open fail.
+  virtual std::FILE* open_file(const std::filesystem::path& path, const char* mode);
 
  private:
   void flush_buffer();
@@ -55,7 +81,8 @@ class FileChannel {
   std::filesystem::path dir_;
   std::string name_;
   bool open_ = false;
-  std::istringstream contents_;
+  std::unique_ptr<FileReadBuffer> in_buffer_;
+  std::unique_ptr<std::istream> in_;
   std::unique_ptr<LineSource> source_;
   std::FILE* out_ = nullptr;
   std::string buffer_;

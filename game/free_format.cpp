@@ -11,6 +11,9 @@ namespace tf {
 
 bool LineSource::next_line(std::string& line) {
   if (!std::getline(*in_, raw_)) return false;
+  // getline stops at the end of the input, not at a line feed, only for a
+  // last fragment.
+  if (in_->eof() && last_ == LastFragment::kIsEnd) return false;
   line.clear();
   for (const char c : raw_) {
     if (c == '\r') continue;

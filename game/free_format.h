@@ -18,17 +18,22 @@ namespace tf {
 
 // Lines of an input stream, as the reader sees them: every carriage return is
 // dropped wherever it stands, and a tab becomes blanks up to the next column
-// that is a multiple of 8. A last line without a line feed is a line; a
-// source of zero bytes holds none.
+// that is a multiple of 8. A source of zero bytes holds no line. What follows
+// the last line feed is a line of a file, but not of the console: there a
+// fragment that was never ended by <Enter> is the end of the input.
 class LineSource {
  public:
-  explicit LineSource(std::istream& in) : in_(&in) {}
+  enum class LastFragment { kIsLine, kIsEnd };
+
+  explicit LineSource(std::istream& in, LastFragment last = LastFragment::kIsLine)
+      : in_(&in), last_(last) {}
 
   // The next line into `line`; false when the source has no line left.
   bool next_line(std::string& line);
 
  private:
   std::istream* in_;
+  LastFragment last_;
   std::string raw_;
 };
 

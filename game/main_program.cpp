@@ -1,9 +1,11 @@
 #include "game/main_program.h"
 
+#include <cerrno>
 #include <new>
 #include <ostream>
 #include <string>
 
+#include "game/closed_file.h"
 #include "game/console.h"
 #include "game/fatal.h"
 #include "game/file_channel.h"
@@ -25,8 +27,8 @@ void banner(Console& con) {
 }
 
 // Results.csv starts every run as one line of three blanks.
-void reset_results(FileChannel& files) {
-  files.open_write("Results.csv");
+void reset_results(Console& con, FileChannel& files) {
+  open_write_when_closed(con, files, "Results.csv", "RESULTS.CSV");
   files.write("   \n");
   files.close();
 }
@@ -59,7 +61,7 @@ int play(const GameIo& io, Console& con) {
   } else {
     seeder(state.stream, state.errflag);
   }
-  reset_results(files);
+  reset_results(con, files);
 
   const std::int32_t ncross = crosses_first_half(con, files);
   if (!create_group(con, "Main 1", [&] {
@@ -90,16 +92,26 @@ int ending_sequence(Console& con) {
   return kExitNormal;
 }
 
+namespace {
+
+int fatal_report(std::ostream& err, const FatalIoError& e) {
+  err << "? " << e.header() << '\n' << "? " << e.message() << '\n' << "? " << e.operation() << '\n';
+  err.flush();
+  return kExitFatal;
+}
+
+}  // namespace
+
 int run_game(const GameIo& io) {
   Console con(io.in, io.out, io.err);
   try {
     return play(io, con);
   } catch (const FatalIoError& e) {
-    io.err << "? " << e.header() << '\n'
-           << "? " << e.message() << '\n'
-           << "? " << e.operation() << '\n';
-    io.err.flush();
-    return kExitFatal;
+    return fatal_report(io.err, e);
+  } catch (const std::bad_alloc&) {
+    // Memory that runs out anywhere but in the creation of the table groups
+    // (which have their own message) ends the run like a failed operation.
+    return fatal_report(io.err, FatalIoError::system(ENOMEM, "Allocating memory"));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/closed_file.h"
 #include "game/text_format.h"
 #include "trials/results_table.h"
 
@@ -17,7 +18,7 @@ constexpr std::array<std::string_view, 6> HEADER = {"Plant_ID",   "Parent_1",   
 
 }  // namespace
 
-void write_f2_table(FileChannel& files, const EntryTable& entries) {
+void write_f2_table(Console& con, FileChannel& files, const EntryTable& entries) {
   std::string header;
   for (std::size_t i = 0; i < HEADER.size(); ++i) {
     if (i > 0) header += ',';
@@ -25,7 +26,7 @@ void write_f2_table(FileChannel& files, const EntryTable& entries) {
   }
   header += '\n';
 
-  files.open_write(kResultsFile);
+  open_write_when_closed(con, files, kResultsFile, "RESULTS.CSV");
   files.write(header);
   for (std::size_t e = 0; e < entries.nplant(); ++e) {
     if (entries.keep[e] == 1) {
@@ -54,7 +55,7 @@ const ReadbackLayout& f2_readback() {
 
 void gwsf2(Game& game) {
   Console& con = game.con;
-  write_f2_table(game.files, game.entries);
+  write_f2_table(con, game.files, game.entries);
 
   con.spacer();
   con.rule();

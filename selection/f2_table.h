@@ -11,7 +11,7 @@ namespace tf {
 // Writes Results.csv as the F2 prediction table: the header row of the six
 // HEADER texts, then one row per kept plant in entry order with its ID,
 // parents and three predictions.
-void write_f2_table(FileChannel& files, const EntryTable& entries);
+void write_f2_table(Console& con, FileChannel& files, const EntryTable& entries);
 
 // The F2 prediction table's read-back: one header row whose first value is
 // "Plant_ID"; a changed header row sends the dialogue back to step A.

@@ -28,7 +28,7 @@ void gwsri(Game& game) {
     columns.colhead[3 + first + t] = text_field(TRAITNAME[0][t], 12);
   }
 
-  output(game.files, entries, columns);
+  output(game.con, game.files, entries, columns);
 
   con.spacer();
   con.rule();

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "game/closed_file.h"
 #include "game/text_format.h"
 
 namespace tf {
@@ -32,7 +33,8 @@ std::string entry_row(const EntryTable& entries, std::size_t e, const double* va
   return row;
 }
 
-void output(FileChannel& files, const EntryTable& entries, const ResultColumns& columns) {
+void output(Console& con, FileChannel& files, const EntryTable& entries,
+            const ResultColumns& columns) {
   if (columns.ncol < 0 || columns.ncol > MAXCOL) {
     throw std::logic_error("output: value column count outside 0..12");
   }
@@ -50,7 +52,7 @@ void output(FileChannel& files, const EntryTable& entries, const ResultColumns& 
   }
 
   // The file channel gathers the rows and writes them in large blocks.
-  files.open_write(kResultsFile);
+  open_write_when_closed(con, files, kResultsFile, "RESULTS.CSV");
   files.write(locations + '\n');
   files.write(lsds + '\n');
   files.write(names + '\n');

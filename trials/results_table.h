@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "game/console.h"
 #include "game/file_channel.h"
 #include "game/tables.h"
 
@@ -15,8 +16,10 @@ constexpr const char* kResultsFile = "Results.csv";
 
 // Writes Results.csv anew from the tables: the header rows for the first
 // `columns.ncol` value columns, then the row of each entry whose KEEP is 1,
-// in entry order. Nothing of the file's old contents survives.
-void output(FileChannel& files, const EntryTable& entries, const ResultColumns& columns);
+// in entry order. Nothing of the file's old contents survives. While another
+// program holds the file, the player is asked to close it.
+void output(Console& con, FileChannel& files, const EntryTable& entries,
+            const ResultColumns& columns);
 
 // The start of an entry's row, shared by the results table and the F2
 // prediction table: ID in 6, parent 1 and parent 2 in 2 characters each.

@@ -133,7 +133,7 @@ TrialOutcome field_trial(Game& game, const TrialKind& kind) {
         text_field(TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), 12);
   }
 
-  output(game.files, entries, columns);
+  output(game.con, game.files, entries, columns);
 
   con.spacer();
   con.rule();

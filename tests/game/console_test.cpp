@@ -40,7 +40,7 @@ TEST_F(ConsoleTest, AnswerPromptByWhatIsTyped) {
       {"4 x\n", Answer::kValue, 4},         {"4/\n", Answer::kValue, 4},
       {"2*4\n", Answer::kValue, 4},         {"+\n", Answer::kValue, 0},
       {"-\n", Answer::kValue, 0},           {"4\r\n", Answer::kValue, 4},
-      {"\t4\n", Answer::kValue, 4},         {"4", Answer::kValue, 4},
+      {"\t4\n", Answer::kValue, 4},         {"4\n5", Answer::kValue, 4},
       {",\n", Answer::kNull, 77},           {",4\n", Answer::kNull, 77},
       {"/\n", Answer::kNull, 77},           {"/4\n", Answer::kNull, 77},
       {"\n\n   \n4\n", Answer::kValue, 4},  {"3.5\n", Answer::kUnreadable, 77},
@@ -62,7 +62,8 @@ TEST_F(ConsoleTest, AnswerPromptByWhatIsTyped) {
 }
 
 TEST_F(ConsoleTest, AnswerPromptAtEndOfInputIsFatal) {
-  for (const char* typed : {"", "\n", "  \n\n"}) {
+  // A last fragment never ended by <Enter> is not an answer.
+  for (const char* typed : {"", "\n", "  \n\n", "4", "\n4", "x"}) {
     SCOPED_TRACE(testing::Message() << "typed: " << testing::PrintToString(typed));
     type(typed);
     std::int32_t answer = 77;
@@ -99,6 +100,12 @@ TEST_F(ConsoleTest, EnterWaitTakesOneLineWhateverItHolds) {
   std::int32_t answer = 0;
   EXPECT_EQ(console_.answer_prompt("", answer), Answer::kValue);
   EXPECT_EQ(answer, 5);
+  EXPECT_THROW(console_.enter_wait(), FatalIoError);
+}
+
+TEST_F(ConsoleTest, EnterWaitAtALastFragmentIsTheEndOfInput) {
+  type("\nx");
+  console_.enter_wait();
   EXPECT_THROW(console_.enter_wait(), FatalIoError);
 }
 

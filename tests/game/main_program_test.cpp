@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/dialogue.h"
@@ -44,24 +50,37 @@ TEST(MainProgram, BannerAndResultsResetWhateverTheFileHeld) {
   }
 }
 
-TEST(MainProgram, ResultsFileThatMayNotBeWritten) {
+const std::string kCloseResults =
+    "  Make sure the RESULTS.CSV file is closed\n"
+    "  Press <Enter> to continue\n";
+
+// A Results.csv that may not be written (a spreadsheet holds it, or it is
+// read-only) is asked to be closed, as often as it takes; then the game goes
+// on. Run as a user whom the permissions bind.
+TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
   TempDir dir;
   dir.write("Results.csv", "old contents\n");
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
-  std::filesystem::permissions(dir.path() / "Results.csv", std::filesystem::perms::owner_read |
-                                                               std::filesystem::perms::group_read |
-                                                               std::filesystem::perms::others_read);
-  // Root may write any file: run as an unprivileged user then.
-  const std::string as_user =
-      ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
-  const auto run = run_program(dir, "\n", "2026-12-10 10:05:07", as_user);
-  EXPECT_EQ(run.out, kBanner);
+  namespace fs = std::filesystem;
+  const fs::path results = dir.path() / "Results.csv";
+  fs::permissions(dir.path(), fs::perms::all);
+  fs::permissions(results, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto run = test::run_program_steps(dir,
+                                           {{"RESULTS.CSV file is closed", 1, ""},
+                                            {"RESULTS.CSV file is closed", 2, "",
+                                             [&] {
+                                               EXPECT_EQ(dir.read("Results.csv"), "old contents\n");
+                                               fs::permissions(results, fs::perms::all);
+                                             }}},
+                                           "2026-12-10 10:05:07", test::unprivileged_wrapper());
+  EXPECT_EQ(run.out, kBanner + kCloseResults + kCloseResults +
+                         "  The CROSSES.CSV file cannot be found\n"
+                         "  Double check, then press <Enter> to continue\n");
+  EXPECT_EQ(dir.read("Results.csv"), "   \n");
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,
             "? Tillerfold stopped: a file or console operation failed\n"
-            "? File not open for write\n"
-            "? Writing Results.csv on the file channel\n");
-  EXPECT_EQ(dir.read("Results.csv"), "old contents\n");
+            "? Attempt to read past end of file\n"
+            "? Reading a line from the console\n");
 }
 
 TEST(MainProgram, ResultsNameThatIsAFolder) {
@@ -101,6 +120,98 @@ TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
             "  Press <Enter> to EXIT\n"
             "   \n");
   EXPECT_EQ(run.err, "");
+}
+
+// A last fragment of console input that <Enter> never ended is the end of
+// the input: at an Enter wait and at an answer prompt alike.
+TEST(MainProgram, LastFragmentWithoutALineFeedIsTheEndOfInput) {
+  struct Case {
+    const char* crosses;
+    const char* input;
+    const char* not_shown;
+  };
+  for (const Case& c : {Case{"1,2,10\n3,16,5\n", "\nx", "nothing"},
+                        Case{"1,2,3\n", "\n3\n99", "  Hey, invalid choice ..."}}) {
+    SCOPED_TRACE(c.input);
+    TempDir dir;
+    dir.add_genome_files();
+    dir.write("Crosses.csv", c.crosses);
+    const auto run = run_program(dir, c.input);
+    EXPECT_EQ(run.status, 255);
+    EXPECT_EQ(run.err,
+              "? Tillerfold stopped: a file or console operation failed\n"
+              "? Attempt to read past end of file\n"
+              "? Reading a line from the console\n");
+    EXPECT_EQ(run.out.find(c.not_shown), std::string::npos);
+  }
+}
+
+// An output pipe whose reader has gone: the first write fails, and the run
+// ends with the report rather than by a signal.
+TEST(MainProgram, ClosedOutputPipeEndsTheRunWithTheReport) {
+  TempDir dir;
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  ::close(fds[0]);
+  const std::string command = "cd '" + dir.path().string() +
+                              "' && ASAN_OPTIONS=verify_asan_link_order=0 '" + TF_BINARY +
+                              "' < /dev/null 2> .stderr 1>&" + std::to_string(fds[1]);
+  const int raw = std::system(command.c_str());
+  ::close(fds[1]);
+  ASSERT_TRUE(WIFEXITED(raw)) << "ended by signal " << WTERMSIG(raw);
+  EXPECT_EQ(WEXITSTATUS(raw), 255);
+  EXPECT_EQ(dir.read(".stderr"),
+            "? System Error:\n"
+            "? " +
+                std::string(std::strerror(EPIPE)) +
+                "\n"
+                "? Writing to the console\n");
+}
+
+// Runs the program with its address space limited to about 146 MB: room for
+// the tables of 8 million crosses, but not for a copy of their file.
+bool memory_limit_unavailable() {
+#if defined(TF_SANITIZE)
+  return true;  // the sanitizers reserve more address space than that
+#else
+  return std::system("ulimit -v 150000 2>/dev/null") != 0;
+#endif
+}
+
+test::RunResult run_with_memory_limit(const TempDir& dir, const std::string& input) {
+  return run_program(dir, input, "2026-12-10 10:05:07",
+                     "sh -c 'ulimit -v 150000; exec \"$0\" \"$@\"'");
+}
+
+// Files are read line by line: a Crosses.csv far larger than the memory
+// left beside the cross tables still reaches the check of the crosses.
+TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
+  if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
+  TempDir dir;
+  {
+    std::string block;
+    for (int i = 0; i < 1000; ++i) block += "1,2,10\n";
+    std::ofstream out(dir.path() / "Crosses.csv", std::ios::binary);
+    for (int i = 0; i < 8000; ++i) out << block;
+  }
+  const auto run = run_with_memory_limit(dir, "\n\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("    Duplicate crosses were found\n"), std::string::npos);
+}
+
+// Memory that runs out outside the table groups (here a single line of
+// 400 MB) ends the run with the report, never with an abort.
+TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
+  if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
+  TempDir dir;
+  // A sparse file: 400 MB of zero bytes and no line feed, taking no disk.
+  { std::ofstream(dir.path() / "Crosses.csv", std::ios::binary); }
+  std::filesystem::resize_file(dir.path() / "Crosses.csv", 400u << 20);
+  const auto run = run_with_memory_limit(dir, "\n");
+  EXPECT_EQ(run.status, 255);
+  EXPECT_EQ(run.err,
+            "? System Error:\n? " + std::string(std::strerror(ENOMEM)) + "\n? Allocating memory\n");
 }
 
 TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {

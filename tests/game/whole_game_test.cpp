@@ -3,6 +3,7 @@
 // the edited read-backs are tested in-process).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/dialogue.h"
@@ -179,6 +180,55 @@ TEST(WholeGame, RefusedTrialAsksForFewerLocationsThenEndsAtTheSmallest) {
   ASSERT_GE(run.out.size(), expected.size());
   EXPECT_EQ(run.out.substr(run.out.size() - expected.size()), expected);
   EXPECT_EQ(dir.read("Results.csv"), "   \n");
+}
+
+// Results.csv held by another program when a table is due (read-only here,
+// as a user whom the permissions bind): the task is charged and drawn once,
+// the player is asked to close the file, and the table is written when it is.
+TEST(WholeGame, ResultsHeldOpenAtTheF2TableAndAtATrial) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  dir.add_genome_files();
+  dir.write("Crosses.csv", "1,2,5\n");
+  fs::permissions(dir.path(), fs::perms::all);
+  const fs::path results = dir.path() / "Results.csv";
+  const auto hold = [results] { fs::permissions(results, fs::perms::owner_read); };
+  const auto release = [results] { fs::permissions(results, fs::perms::all); };
+  const std::string held = "RESULTS.CSV file is closed";
+  const std::string step_a = "then return to this window";
+  const auto run = test::run_program_steps(dir,
+                                           {
+                                               {"CROSSES.CSV file is closed", 1, ""},
+                                               {"Task : ", 1, "2", hold},
+                                               {held, 1, ""},
+                                               {held, 2, "", release},
+                                               {step_a, 1, ""},
+                                               {"Task : ", 2, "3"},
+                                               {"Task : ", 3, "4"},
+                                               {"maximum of 12", 1, "1", hold},
+                                               {held, 3, "", release},
+                                               {step_a, 2, ""},
+                                           },
+                                           "2026-12-10 10:05:07", test::unprivileged_wrapper());
+  EXPECT_EQ(run.status, 255);  // the input ends at the next menu
+  EXPECT_EQ(
+      count(run.out, "  Make sure the RESULTS.CSV file is closed\n  Press <Enter> to continue\n"),
+      3);
+  EXPECT_EQ(count(run.out, "--->>> Remaining balance:"), 4);
+  const std::size_t f2_charge =
+      run.out.find("          --->>> Remaining balance: $      249875.\n");
+  const std::size_t trial_charge =
+      run.out.find("          --->>> Remaining balance: $    249590.00\n");
+  ASSERT_NE(f2_charge, std::string::npos);
+  ASSERT_NE(trial_charge, std::string::npos);
+  EXPECT_LT(f2_charge, run.out.find(held));
+  EXPECT_LT(trial_charge, run.out.rfind(held));
+  EXPECT_EQ(count(run.out, "  Genomewide predictions done\n"), 1);
+  EXPECT_EQ(count(run.out, "  Phenotyping done for Year 1\n"), 1);
+  const std::string table = dir.read("Results.csv");
+  EXPECT_NE(table.find("Line_ID     ,Parent_1    ,Parent_2    ,Yield_Y1    ,Protein_Y1  \n"),
+            std::string::npos);
+  EXPECT_EQ(count(table, "\n"), 3 + 5);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ class F2TableTest : public ::testing::Test {
 };
 
 TEST_F(F2TableTest, ExampleTableBytes) {
-  write_f2_table(g.files, g.game.entries);
+  write_f2_table(g.con, g.files, g.game.entries);
   EXPECT_EQ(g.results(), kExample);
   EXPECT_EQ(g.results().size(), 78U + 52U * 3U);
   EXPECT_FALSE(g.files.is_open());
@@ -63,14 +63,14 @@ TEST_F(F2TableTest, NegativeAndRoundedToZeroPredictions) {
   g.keep_only({7});
   g.game.entries.pred_f2[6] = {-0.004, -12.5, 0.005};
   g.game.entries.plantpar[6] = {1, 15};
-  write_f2_table(g.files, g.game.entries);
+  write_f2_table(g.con, g.files, g.game.entries);
   EXPECT_EQ(g.results(), kHeaderRow + "     7, 1,15,        0.00,      -12.50,        0.01\n");
 }
 
 TEST_F(F2TableTest, NoKeptPlantGivesTheHeaderRowAlone) {
   g.set_results(std::string(5000, '9'));
   g.keep_only({});
-  write_f2_table(g.files, g.game.entries);
+  write_f2_table(g.con, g.files, g.game.entries);
   EXPECT_EQ(g.results(), kHeaderRow);
   EXPECT_EQ(kHeaderRow.size(), 78U);
 }

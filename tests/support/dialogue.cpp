@@ -1,6 +1,8 @@
 #include "support/dialogue.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -58,6 +60,26 @@ void TempDir::add_genome_files() const {
     std::filesystem::copy_file(std::filesystem::path(TF_DATA_DIR) / name, path_ / name,
                                std::filesystem::copy_options::overwrite_existing);
   }
+}
+
+void FlakyChannel::fail_opens(const char* mode, int pass, int count, int error) {
+  mode_ = mode;
+  pass_ = pass;
+  count_ = count;
+  error_ = error;
+}
+
+std::FILE* FlakyChannel::open_file(const std::filesystem::path& path, const char* mode) {
+  if (mode_ == mode && count_ > 0) {
+    if (pass_ > 0) {
+      --pass_;
+    } else {
+      --count_;
+      errno = error_;
+      return nullptr;
+    }
+  }
+  return FileChannel::open_file(path, mode);
 }
 
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/console.h"
+#include "game/file_channel.h"
 
 namespace tf::test {
 
@@ -58,6 +59,25 @@ class ScriptedInput : public std::streambuf {
   std::string current_;
 };
 
+// A file channel whose opens fail on cue, as when another program holds a
+// file or removes it between two opens.
+class FlakyChannel : public FileChannel {
+ public:
+  using FileChannel::FileChannel;
+  // Of the coming opens in `mode` ("rb" or "wb"), lets `pass` through, then
+  // fails `count` with the error number `error`.
+  void fail_opens(const char* mode, int pass, int count, int error);
+
+ protected:
+  std::FILE* open_file(const std::filesystem::path& path, const char* mode) override;
+
+ private:
+  std::string mode_;
+  int pass_ = 0;
+  int count_ = 0;
+  int error_ = 0;
+};
+
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempDir {
  public:
@@ -86,10 +106,32 @@ struct RunResult {
 // Runs the built program in `dir` with `input` on standard input, under
 // faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
 // `wrapper` goes in front of the program (for instance a change of user).
-// Defined in program_run.cpp, which is not built on Windows.
+// This and the declarations down to reachable_binary are defined in
+// program_run.cpp, which is not built on Windows.
 RunResult run_program(const TempDir& dir, const std::string& input,
                       const std::string& clock = "2026-12-10 10:05:07",
                       const std::string& wrapper = "");
+
+// A line typed into the running program once its output holds `after` at
+// least `times` times; `before` runs just before it is typed (the player
+// closing a file, say).
+struct Step {
+  std::string after;
+  int times = 1;
+  std::string text;
+  std::function<void()> before = {};
+};
+
+// Runs the built program as `run_program` does, typing `steps` one by one.
+RunResult run_program_steps(const TempDir& dir, const std::vector<Step>& steps,
+                            const std::string& clock = "2026-12-10 10:05:07",
+                            const std::string& wrapper = "");
+
+// The command that runs a program as a user whom file permissions bind, or
+// "" when this process is such a user already; and the path of a copy of
+// the built program that such a user may run wherever the build lives.
+std::string unprivileged_wrapper();
+std::string reachable_binary();
 
 // A run of the game in-process on `input`, with its own streams and seed.
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed = -12);

@@ -62,7 +62,7 @@ class ScriptedGame {
   std::ostringstream out;
   std::ostringstream err;
   Console con{in, out, err};
-  FileChannel files{dir.path()};
+  FlakyChannel files{dir.path()};
   Game game{con, files, {}, {}, {}, {}, {}, {}};
 };
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -212,6 +214,22 @@ TEST_F(ReadBackTest, ConsoleInputEndingAtTheWaitIsFatal) {
   }
   EXPECT_EQ(g.out.str(), kStepA);
   EXPECT_EQ(g.kept().size(), 12U);
+}
+
+TEST_F(ReadBackTest, FileGoneAtTheLastOpenIsFatal) {
+  // Steps B and C open the file; the open of step D has no retry.
+  g.files.fail_opens("rb", 2, 1, ENOENT);
+  g.save_then_enter(kGood);
+  try {
+    read_back(g.con, g.files, g.game.entries.keep, results_readback());
+    FAIL() << "no fatal report";
+  } catch (const FatalIoError& e) {
+    EXPECT_EQ(e.header(), FatalIoError::kSystemHeader);
+    EXPECT_EQ(e.message(), std::strerror(ENOENT));
+    EXPECT_EQ(e.operation(), "Opening Results.csv on the file channel");
+  }
+  EXPECT_EQ(g.kept().size(), 12U);
+  EXPECT_FALSE(g.files.is_open());
 }
 
 TEST(EditingInstructions, NameTheThreeHeaderRows) {

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/fatal.h"
 #include "game/text_format.h"
 #include "support/scripted_game.h"
 
@@ -49,7 +52,7 @@ TEST(Output, ExampleTableAfterAThreeTraitTrial) {
   entries.pheno[6] = {101.4, 12.63, 0.0};
   entries.pheno[3] = {1.0e9, 2.0, 3.0};  // dropped: not looked at
 
-  output(g.files, entries, columns);
+  output(g.con, g.files, entries, columns);
   const std::string expected =
       "--          ,--          ,[N_Locs=>]  ,  4,  4,  2\n"
       "--          ,--          ,[LSD(10%)=>],   11.42,    1.31,    4.07\n"
@@ -79,7 +82,7 @@ TEST(Output, SizesFollowTheColumnsAndRows) {
     ScriptedGame g(5);
     g.keep_only(c.kept);
     for (int i = 0; i < c.ncol; ++i) add_column(g.game.columns, "Yield_Y1", 3, 2.5F);
-    output(g.files, g.game.entries, g.game.columns);
+    output(g.con, g.files, g.game.entries, g.game.columns);
     const std::string file = g.results();
     const std::size_t k = c.kept.size();
     const std::size_t ncol = static_cast<std::size_t>(c.ncol);
@@ -102,7 +105,7 @@ TEST(Output, PredictionColumnShowsZeroLocationsAndLsd) {
   ScriptedGame g(1);
   add_column(g.game.columns, "Yield_Pred", 0, 0.0F);
   g.game.entries.pheno[0][0] = 96.41;
-  output(g.files, g.game.entries, g.game.columns);
+  output(g.con, g.files, g.game.entries, g.game.columns);
   EXPECT_EQ(g.results(),
             "--          ,--          ,[N_Locs=>]  ,  0\n"
             "--          ,--          ,[LSD(10%)=>],    0.00\n"
@@ -120,7 +123,7 @@ TEST(Output, ValuesAtTheirLimitsAndRowsInEntryOrder) {
   entries.pheno[2] = {0.125, 123456789.0, -123456789.0, 1.0e12};
   entries.pheno[3] = {0.0, 0.0, 0.0, 0.0};
   entries.id[3] = 1000000;
-  output(g.files, entries, g.game.columns);
+  output(g.con, g.files, entries, g.game.columns);
   const std::vector<std::string> lines = lines_of(g.results());
   ASSERT_EQ(lines.size(), 6U);
   EXPECT_EQ(lines[3], "     1, 3,12,        0.00,        5.00,       -3.70,       -0.01\n");
@@ -133,12 +136,60 @@ TEST(Output, ShorterTableLeavesNothingOfTheOldFile) {
   g.set_results(std::string(20000, 'x') + "\n5,3,12\n");
   add_column(g.game.columns, "Fhb_Y1", 2, 1.0F);
   g.keep_only({2});
-  output(g.files, g.game.entries, g.game.columns);
+  output(g.con, g.files, g.game.entries, g.game.columns);
   EXPECT_EQ(g.results(),
             "--          ,--          ,[N_Locs=>]  ,  2\n"
             "--          ,--          ,[LSD(10%)=>],    1.00\n"
             "Line_ID     ,Parent_1    ,Parent_2    ,Fhb_Y1      \n"
             "     2, 3,12,        0.00\n");
+}
+
+const std::string kCloseIt =
+    "  Make sure the RESULTS.CSV file is closed\n"
+    "  Press <Enter> to continue\n";
+
+// A spreadsheet that holds the file (or a read-only file) refuses the open
+// for writing: the player is asked to close it, as often as it takes.
+TEST(Output, FileHeldByAnotherProgramIsWrittenOnceClosed) {
+  for (const int refusals : {1, 2}) {
+    SCOPED_TRACE(refusals);
+    ScriptedGame g(1);
+    g.set_results("held\n");
+    g.files.fail_opens("wb", 0, refusals, EACCES);
+    for (int i = 0; i < refusals; ++i) {
+      g.enter([&g] { EXPECT_EQ(g.results(), "held\n"); });
+    }
+    add_column(g.game.columns, "Fhb_Y1", 2, 1.0F);
+    output(g.con, g.files, g.game.entries, g.game.columns);
+    std::string asked;
+    for (int i = 0; i < refusals; ++i) asked += kCloseIt;
+    EXPECT_EQ(g.out.str(), asked);
+    EXPECT_EQ(g.input.taken(), static_cast<std::size_t>(refusals));
+    EXPECT_EQ(lines_of(g.results()).size(), 4U);
+  }
+}
+
+TEST(Output, ConsoleInputEndingWhileTheFileIsHeldIsFatal) {
+  ScriptedGame g(1);
+  g.set_results("held\n");
+  g.files.fail_opens("wb", 0, 1, EACCES);
+  EXPECT_THROW(output(g.con, g.files, g.game.entries, g.game.columns), FatalIoError);
+  EXPECT_EQ(g.out.str(), kCloseIt);
+  EXPECT_EQ(g.results(), "held\n");
+}
+
+// A refusal for a file that is not there is no file to close: fatal.
+TEST(Output, RefusedOpenOfAMissingFileIsFatal) {
+  ScriptedGame g(1);
+  g.files.fail_opens("wb", 0, 1, EACCES);
+  try {
+    output(g.con, g.files, g.game.entries, g.game.columns);
+    FAIL() << "no fatal report";
+  } catch (const FatalIoError& e) {
+    EXPECT_EQ(e.message(), std::strerror(EACCES));
+    EXPECT_EQ(e.operation(), "Opening Results.csv on the file channel");
+  }
+  EXPECT_EQ(g.out.str(), "");
 }
 
 }  // namespace

@@ -119,6 +119,58 @@ for game_dir in tools/cross/games/*/; do
   fi
 done
 
+# --- Results.csv held by another program on Windows ---
+# hold_file holds it (read sharing only) before the game starts and again
+# before the first trial; each time the game must ask for it to be closed,
+# wait, and go on once it is. Apart from those requests the console output,
+# the error report, the status and Results.csv are those of the same game
+# played on Linux with the file never held.
+held_from="$root/tools/cross/held"
+held="$work/windows/held"
+mkdir -p "$held"
+cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv "$held_from/Crosses.csv" "$held/"
+echo "left by an earlier game" >"$held/Results.csv"
+(cd "$held" && exec wine "$root/$xbuild/tools/cross/hold_file.exe" Results.csv 2) &
+holder=$!
+touch "$held/Results.csv.hold"
+for _ in $(seq 600); do
+  [ -e "$held/Results.csv.hold" ] || break
+  sleep 0.1
+done
+held_status=0
+(cd "$held" && wine "$root/$xbuild/tools/cross/seeded_game.exe" "$(cat "$held_from/seed")" \
+  <"$held_from/input.txt" >out.txt 2>err.txt) || held_status=$?
+holder_status=0
+wait "$holder" || holder_status=$?
+sed -i 's/\r$//' "$held/out.txt" "$held/err.txt"
+unheld="$work/linux/held"
+mkdir -p "$unheld"
+cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv "$held_from/Crosses.csv" "$unheld/"
+unheld_status=0
+(cd "$unheld" && "$root/$build/tools/cross/seeded_game" "$(cat "$held_from/seed")" \
+  <"$held_from/unheld.txt" >out.txt 2>err.txt) || unheld_status=$?
+close_request="  Make sure the RESULTS.CSV file is closed"
+requests=$(grep -cx -- "$close_request" "$held/out.txt" || true)
+sed -i "/^$close_request\$/{N;/\n  Press <Enter> to continue\$/d}" "$held/out.txt"
+problems=""
+[ "$holder_status" = 0 ] || problems+=" hold_file ended with status $holder_status;"
+[ "$requests" = 2 ] || problems+=" $requests requests to close Results.csv, not 2;"
+grep -q "Phenotyping done for Year 1" "$unheld/out.txt" || problems+=" the game did not reach its trial;"
+[ "$held_status" = "$unheld_status" ] ||
+  problems+=" exit status $held_status held, $unheld_status never held;"
+cmp -s "$held/out.txt" "$unheld/out.txt" || problems+=" console output differs;"
+cmp -s "$held/err.txt" "$unheld/err.txt" || problems+=" error report differs;"
+cmp -s "$held/Results.csv" "$unheld/Results.csv" || problems+=" Results.csv differs;"
+if [ -z "$problems" ]; then
+  passed=$((passed + 1))
+  step "held Results.csv: asked to be closed twice, then the same game as never held"
+else
+  failed=$((failed + 1))
+  step "held Results.csv FAILS:$problems"
+  diff "$unheld/out.txt" "$held/out.txt" | head -20 || true
+  diff "$unheld/err.txt" "$held/err.txt" | head -10 || true
+fi
+
 echo "cross-check: done in $((EPOCHSECONDS - started)) s"
 echo "cross-check: $passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -1,0 +1,28 @@
+// Support of the fuzz targets: a scratch folder for the files a target hands
+// to the game, and the check of an invariant that must hold after a run.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace tf::fuzz {
+
+// A folder of this process under the system's temporary folder, made at the
+// first call and removed when the process ends normally. Every input of a
+// target writes the same few names into it, so its size stays that of one
+// input however long the run.
+const std::filesystem::path& scratch_dir();
+
+// Writes `size` bytes as the file `name` of the scratch folder.
+void write_file(const std::string& name, const std::uint8_t* data, std::size_t size);
+void write_file(const std::string& name, const std::string& bytes);
+
+// Copies a file of the shipped genome data into the scratch folder.
+void copy_shipped(const std::string& name);
+
+// Ends the process with `what` on standard error (a finding) unless `holds`.
+void require(bool holds, const char* what);
+
+}  // namespace tf::fuzz

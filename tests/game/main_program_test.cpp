@@ -10,11 +10,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <streambuf>
 #include <string>
 
-#include "game/main_program.h"
 #include "support/dialogue.h"
 
 namespace tf {
@@ -227,30 +224,6 @@ TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
             "? No such file or directory\n"
             "? Opening zForbidden.csv on the file channel\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
-}
-
-}  // namespace
-}  // namespace tf
-
-namespace tf {
-namespace {
-
-// Output that the console cannot take: every write fails.
-class FullDevice : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
-  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-};
-
-TEST(MainProgram, ConsoleOutputThatFailsEndsTheRun) {
-  TempDir dir;
-  FullDevice full;
-  std::ostream out(&full);
-  std::istringstream in("\n");
-  std::ostringstream err;
-  EXPECT_EQ(run_game(GameIo{in, out, err, dir.path(), -1}), 255);
-  EXPECT_EQ(err.str().substr(0, 16), "? System Error:\n");
-  EXPECT_NE(err.str().find("? Writing to the console\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Test support: a console on scripted input, a temporary working folder, and
-// a run of the built program with the clock frozen.
+// Test support: a console on scripted input, a temporary working folder, a
+// game in-process, and a run of the built program with the clock frozen (the
+// last only where a POSIX shell and faketime run: not on Windows).
 #pragma once
 
 #include <cstdint>
@@ -105,6 +106,8 @@ struct RunResult {
 // Runs the built program in `dir` with `input` on standard input, under
 // faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
 // `wrapper` goes in front of the program (for instance a change of user).
+// This and the declarations down to reachable_binary are defined in
+// program_run.cpp, which is not built on Windows.
 RunResult run_program(const TempDir& dir, const std::string& input,
                       const std::string& clock = "2026-12-10 10:05:07",
                       const std::string& wrapper = "");

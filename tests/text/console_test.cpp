@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 
+#include "game/main_program.h"
+#include "support/dialogue.h"
 #include "text/fatal.h"
 
 namespace tf {
@@ -104,6 +107,32 @@ TEST_F(ConsoleTest, EnterWaitAtALastFragmentIsTheEndOfInput) {
   type("\nx");
   console_.enter_wait();
   EXPECT_THROW(console_.enter_wait(), FatalIoError);
+}
+
+}  // namespace
+}  // namespace tf
+
+namespace tf {
+namespace {
+
+using test::TempDir;
+
+// Output that the console cannot take: every write fails.
+class FullDevice : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(MainProgram, ConsoleOutputThatFailsEndsTheRun) {
+  TempDir dir;
+  FullDevice full;
+  std::ostream out(&full);
+  std::istringstream in("\n");
+  std::ostringstream err;
+  EXPECT_EQ(run_game(GameIo{in, out, err, dir.path(), -1}), 255);
+  EXPECT_EQ(err.str().substr(0, 16), "? System Error:\n");
+  EXPECT_NE(err.str().find("? Writing to the console\n"), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "support/dialogue.h"
@@ -76,7 +77,10 @@ TEST(FileChannel, ReadThatFailsIsFatal) {
   // The memory of a process reads with an I/O error at its first byte.
   if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
   TempDir dir;
-  std::filesystem::create_symlink("/proc/self/mem", dir.path() / "mem.csv");
+  // Windows (wine) sees the path but makes no symbolic link to it.
+  std::error_code ec;
+  std::filesystem::create_symlink("/proc/self/mem", dir.path() / "mem.csv", ec);
+  if (ec) GTEST_SKIP() << "no link to /proc/self/mem: " << ec.message();
   FileChannel files(dir.path());
   files.open_read("mem.csv");
   std::string line;

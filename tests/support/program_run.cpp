@@ -1,0 +1,108 @@
+// Runs of the built program through the shell under a frozen clock: built
+// only where a POSIX shell and faketime run.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "support/dialogue.h"
+
+namespace tf::test {
+
+std::string unprivileged_wrapper() {
+  return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+}
+
+std::string reachable_binary() {
+  // A copy in a folder of its own under the temporary folder, made once per
+  // test program: the build may lie where another user cannot go (/root).
+  static const std::filesystem::path copy = [] {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("tillerfold-bin-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path binary = folder / "tillerfold";
+    fs::copy_file(TF_BINARY, binary, fs::copy_options::overwrite_existing);
+    const auto everyone = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                          fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(folder, everyone);
+    fs::permissions(binary, everyone);
+    std::atexit([] {
+      std::error_code ec;
+      fs::remove_all(fs::temp_directory_path() / ("tillerfold-bin-" + std::to_string(::getpid())),
+                     ec);
+    });
+    return binary;
+  }();
+  return copy.string();
+}
+
+namespace {
+
+// The shell command of a run in `dir`, its output into .stdout and .stderr.
+std::string program_command(const TempDir& dir, const std::string& clock,
+                            const std::string& wrapper) {
+  const std::string binary = wrapper.empty() ? std::string(TF_BINARY) : reachable_binary();
+  // faketime preloads its library ahead of the sanitizers' runtime; the
+  // sanitizer build accepts that order.
+  return "cd '" + dir.path().string() + "' && TZ=UTC ASAN_OPTIONS=verify_asan_link_order=0 " +
+         wrapper + " faketime -f '" + clock + "' '" + binary + "' > .stdout 2> .stderr";
+}
+
+RunResult collect(const TempDir& dir, int raw) {
+  RunResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = dir.read(".stdout");
+  result.err = dir.read(".stderr");
+  std::filesystem::remove(dir.path() / ".stdout");
+  std::filesystem::remove(dir.path() / ".stderr");
+  return result;
+}
+
+}  // namespace
+
+RunResult run_program(const TempDir& dir, const std::string& input, const std::string& clock,
+                      const std::string& wrapper) {
+  dir.write(".stdin", input);
+  const std::string command = program_command(dir, clock, wrapper) + " < .stdin";
+  const int raw = std::system(command.c_str());
+  std::filesystem::remove(dir.path() / ".stdin");
+  return collect(dir, raw);
+}
+
+RunResult run_program_steps(const TempDir& dir, const std::vector<Step>& steps,
+                            const std::string& clock, const std::string& wrapper) {
+  // A program that ended early closes the pipe: the write then fails rather
+  // than killing the test.
+  const auto old_handler = std::signal(SIGPIPE, SIG_IGN);
+  std::FILE* in = ::popen(program_command(dir, clock, wrapper).c_str(), "w");
+  if (in == nullptr) throw std::runtime_error("cannot start the program");
+  for (const Step& step : steps) {
+    // Waits (a minute at most) until the program has asked for the line.
+    for (int tries = 0; count_of(dir.read(".stdout"), step.after) < step.times; ++tries) {
+      if (tries == 6000) {
+        ADD_FAILURE() << "the program never showed \"" << step.after << "\" " << step.times
+                      << " times";
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (step.before) step.before();
+    std::fputs((step.text + "\n").c_str(), in);
+    std::fflush(in);
+  }
+  const int raw = ::pclose(in);
+  std::signal(SIGPIPE, old_handler);
+  return collect(dir, raw);
+}
+
+}  // namespace tf::test

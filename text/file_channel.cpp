@@ -1,7 +1,10 @@
 #include "text/file_channel.h"
 
 #include <cerrno>
+#include <istream>
+#include <streambuf>
 #include <system_error>
+#include <utility>
 
 #include "text/fatal.h"
 
@@ -13,24 +16,49 @@ constexpr std::size_t kWriteBlock = 1 << 20;
 
 // errno as the failed call left it, or EIO where the C library set none.
 int last_error() { return errno != 0 ? errno : EIO; }
+
+// The bytes of a file open for reading, block by block. A failed read throws
+// the fatal report of `operation` out of the stream that reads through it.
+class FileReadBuffer : public std::streambuf {
+ public:
+  FileReadBuffer(std::FILE* in, std::string operation)
+      : in_(in), operation_(std::move(operation)), block_(kReadBlock) {}
+  ~FileReadBuffer() override { std::fclose(in_); }
+  FileReadBuffer(const FileReadBuffer&) = delete;
+  FileReadBuffer& operator=(const FileReadBuffer&) = delete;
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    errno = 0;
+    const std::size_t got = std::fread(block_.data(), 1, block_.size(), in_);
+    if (got == 0) {
+      if (std::ferror(in_) != 0) throw FatalIoError::system(last_error(), operation_);
+      return traits_type::eof();
+    }
+    setg(block_.data(), block_.data(), block_.data() + got);
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::FILE* in_;
+  std::string operation_;
+  std::vector<char> block_;
+};
+
 }  // namespace
 
-FileReadBuffer::FileReadBuffer(std::FILE* in, std::string operation)
-    : in_(in), operation_(std::move(operation)), block_(kReadBlock) {}
-
-FileReadBuffer::~FileReadBuffer() { std::fclose(in_); }
-
-FileReadBuffer::int_type FileReadBuffer::underflow() {
-  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-  errno = 0;
-  const std::size_t got = std::fread(block_.data(), 1, block_.size(), in_);
-  if (got == 0) {
-    if (std::ferror(in_) != 0) throw FatalIoError::system(last_error(), operation_);
-    return traits_type::eof();
+struct FileChannel::Reading {
+  Reading(std::FILE* file, std::string operation)
+      : buffer(file, std::move(operation)), stream(&buffer), lines(stream) {
+    // A failed read inside the buffer reaches the caller as its fatal report.
+    stream.exceptions(std::ios::badbit);
   }
-  setg(block_.data(), block_.data(), block_.data() + got);
-  return traits_type::to_int_type(*gptr());
-}
+
+  FileReadBuffer buffer;
+  std::istream stream;
+  LineSource lines;
+};
 
 FileChannel::FileChannel(std::filesystem::path dir) : dir_(std::move(dir)) {}
 
@@ -64,21 +92,21 @@ std::string FileChannel::operation(const char* verb) const {
 
 std::string FileChannel::read_operation() const { return operation("Reading"); }
 
-bool FileChannel::try_open_read(const std::string& name) {
+std::FILE* FileChannel::open_named(const std::string& name, const char* mode) {
   name_ = name;
   const std::filesystem::path path = dir_ / name;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     errno = EISDIR;
-    return false;
+    return nullptr;
   }
-  std::FILE* in = open_file(path, "rb");
+  return open_file(path, mode);
+}
+
+bool FileChannel::try_open_read(const std::string& name) {
+  std::FILE* in = open_named(name, "rb");
   if (in == nullptr) return false;
-  in_buffer_ = std::make_unique<FileReadBuffer>(in, read_operation());
-  in_ = std::make_unique<std::istream>(in_buffer_.get());
-  // A failed read inside the buffer reaches the caller as its fatal report.
-  in_->exceptions(std::ios::badbit);
-  source_ = std::make_unique<LineSource>(*in_);
+  reading_ = std::make_unique<Reading>(in, read_operation());
   open_ = true;
   return true;
 }
@@ -87,8 +115,10 @@ void FileChannel::open_read(const std::string& name) {
   if (!try_open_read(name)) throw FatalIoError::system(last_error(), operation("Opening"));
 }
 
+LineSource& FileChannel::source() { return reading_->lines; }
+
 void FileChannel::read_or_fatal(std::vector<Item>& items) {
-  switch (read_free(*source_, items)) {
+  switch (read_free(reading_->lines, items)) {
     case ReadOutcome::kMade:
       return;
     case ReadOutcome::kEnd:
@@ -99,18 +129,13 @@ void FileChannel::read_or_fatal(std::vector<Item>& items) {
 }
 
 bool FileChannel::try_open_write(const std::string& name) {
-  name_ = name;
-  const std::filesystem::path path = dir_ / name;
-  std::error_code ec;
-  // A folder is no file to wait for; every system reports it alike.
-  if (std::filesystem::is_directory(path, ec)) {
-    throw FatalIoError::system(EISDIR, operation("Opening"));
-  }
-  out_ = open_file(path, "wb");
+  out_ = open_named(name, "wb");
   if (out_ == nullptr) {
+    // A folder (EISDIR) is no file to wait for and ends the run.
     const int open_errno = last_error();
     const bool refused = open_errno == EACCES || open_errno == EPERM || open_errno == EROFS;
-    if (refused && std::filesystem::is_regular_file(path, ec)) return false;
+    std::error_code ec;
+    if (refused && std::filesystem::is_regular_file(dir_ / name, ec)) return false;
     throw FatalIoError::system(open_errno, operation("Opening"));
   }
   buffer_.clear();
@@ -144,9 +169,7 @@ void FileChannel::close() {
     if (std::fclose(out) != 0) throw FatalIoError::system(last_error(), operation("Closing"));
     return;
   }
-  source_.reset();
-  in_.reset();
-  in_buffer_.reset();
+  reading_.reset();
   open_ = false;
 }
 

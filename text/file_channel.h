@@ -6,9 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <istream>
 #include <memory>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,24 +14,6 @@
 #include "text/free_format.h"
 
 namespace tf {
-
-// The bytes of a file open for reading, block by block. A failed read throws
-// the fatal report of `operation` out of the stream that reads through it.
-class FileReadBuffer : public std::streambuf {
- public:
-  FileReadBuffer(std::FILE* in, std::string operation);
-  ~FileReadBuffer() override;
-  FileReadBuffer(const FileReadBuffer&) = delete;
-  FileReadBuffer& operator=(const FileReadBuffer&) = delete;
-
- protected:
-  int_type underflow() override;
-
- private:
-  std::FILE* in_;
-  std::string operation_;
-  std::vector<char> block_;
-};
 
 class FileChannel {
  public:
@@ -52,7 +32,7 @@ class FileChannel {
   void open_read(const std::string& name);
 
   // The lines of the file open for reading.
-  LineSource& source() { return *source_; }
+  LineSource& source();
   // A read in free format with neither an end nor an error branch.
   void read_or_fatal(std::vector<Item>& items);
   // The operation text of a read of the open file, for the fatal report.
@@ -75,15 +55,19 @@ class FileChannel {
   virtual std::FILE* open_file(const std::filesystem::path& path, const char* mode);
 
  private:
+  // The bytes, the stream and the lines of the file open for reading.
+  struct Reading;
+
+  // Opens `name` through open_file; a folder is refused (null, errno EISDIR)
+  // on every system alike, before the C library sees it.
+  std::FILE* open_named(const std::string& name, const char* mode);
   void flush_buffer();
   std::string operation(const char* verb) const;
 
   std::filesystem::path dir_;
   std::string name_;
   bool open_ = false;
-  std::unique_ptr<FileReadBuffer> in_buffer_;
-  std::unique_ptr<std::istream> in_;
-  std::unique_ptr<LineSource> source_;
+  std::unique_ptr<Reading> reading_;
   std::FILE* out_ = nullptr;
   std::string buffer_;
 };

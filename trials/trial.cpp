@@ -89,7 +89,6 @@ double phenotype(int trait, double value) {
 TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                          ResultColumns& columns, const std::array<double, NTRAIT>& ve,
                          const TrialKind& kind) {
-  state.overflag = 0;
   con.spacer();
   con.rule();
   con.spacer();

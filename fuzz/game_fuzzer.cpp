@@ -35,9 +35,7 @@ int count_lines(const std::string& text, const std::string& start) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  for (const char* name : {"zForbidden.csv", "zHandsOff.csv", "zKeepOut.csv"}) {
-    tf::fuzz::copy_shipped(name);
-  }
+  tf::fuzz::scratch().add_genome_files();
   tf::fuzz::write_file("Crosses.csv", kCrosses);
   return 0;
 }

@@ -7,20 +7,19 @@
 #include <filesystem>
 #include <string>
 
+#include "support/dialogue.h"
+
 namespace tf::fuzz {
 
-// A folder of this process under the system's temporary folder, made at the
-// first call and removed when the process ends normally. Every input of a
-// target writes the same few names into it, so its size stays that of one
-// input however long the run.
-const std::filesystem::path& scratch_dir();
+// The tests' temporary folder, made at the first call and removed when the
+// process ends normally. Every input of a target writes the same few names
+// into it, so its size stays that of one input however long the run.
+const test::TempDir& scratch();
+inline const std::filesystem::path& scratch_dir() { return scratch().path(); }
 
 // Writes `size` bytes as the file `name` of the scratch folder.
 void write_file(const std::string& name, const std::uint8_t* data, std::size_t size);
 void write_file(const std::string& name, const std::string& bytes);
-
-// Copies a file of the shipped genome data into the scratch folder.
-void copy_shipped(const std::string& name);
 
 // Ends the process with `what` on standard error (a finding) unless `holds`.
 void require(bool holds, const char* what);

@@ -12,6 +12,7 @@
 
 #include "intake_texts.h"
 #include "support/dialogue.h"
+#include "support/scripted_game.h"
 
 namespace tf {
 namespace {
@@ -33,44 +34,32 @@ TEST(Intake, EndingSequenceConsumesExactlyOneLine) {
 }
 
 TEST(Intake, WaitsForTheFileThenAsksOnceForItToBeClosed) {
-  TempDir dir;
+  test::ScriptedGame g(0);
   // The player writes Crosses.csv while the program waits for the second line.
-  test::ScriptedInput input;
-  input.add("");
-  input.add("", [&] { dir.write("Crosses.csv", "1,2,5\n3,4,6\n"); });
-  input.add("");
-  std::istream in(&input);
-  std::ostringstream out;
-  std::ostringstream err;
-  Console con(in, out, err);
-  FileChannel files(dir.path());
-  EXPECT_EQ(crosses_first_half(con, files), 2);
+  g.enter();
+  g.enter([&] { g.dir.write("Crosses.csv", "1,2,5\n3,4,6\n"); });
+  g.enter();
+  EXPECT_EQ(crosses_first_half(g.con, g.files), 2);
   const std::string missing =
       "  The CROSSES.CSV file cannot be found\n"
       "  Double check, then press <Enter> to continue\n"
       "   \n";
-  EXPECT_EQ(out.str(), missing + missing + kClosedPrompt + kCreating);
+  EXPECT_EQ(g.out.str(), missing + missing + kClosedPrompt + kCreating);
 }
 
 TEST(Intake, ClosedFilePromptRepeatsWhileTheFileCannotBeOpened) {
-  TempDir dir;
+  test::ScriptedGame g(0);
   // A folder of that name exists but cannot be opened as a file; the player
   // puts the real file in its place while the program waits.
-  std::filesystem::create_directory(dir.path() / "Crosses.csv");
-  test::ScriptedInput input;
-  input.add("");
-  input.add("", [&] {
-    std::filesystem::remove(dir.path() / "Crosses.csv");
-    dir.write("Crosses.csv", "1,2,5\n");
+  std::filesystem::create_directory(g.dir.path() / "Crosses.csv");
+  g.enter();
+  g.enter([&] {
+    std::filesystem::remove(g.dir.path() / "Crosses.csv");
+    g.dir.write("Crosses.csv", "1,2,5\n");
   });
-  input.add("");
-  std::istream in(&input);
-  std::ostringstream out;
-  std::ostringstream err;
-  Console con(in, out, err);
-  FileChannel files(dir.path());
-  EXPECT_EQ(crosses_first_half(con, files), 1);
-  EXPECT_EQ(out.str(), kClosedPrompt + kClosedPrompt + kCreating);
+  g.enter();
+  EXPECT_EQ(crosses_first_half(g.con, g.files), 1);
+  EXPECT_EQ(g.out.str(), kClosedPrompt + kClosedPrompt + kCreating);
 }
 
 TEST(Intake, CountsEveryLine) {

@@ -206,7 +206,7 @@ TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
   if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
   // A sparse file: 400 MB of zero bytes and no line feed, taking no disk.
-  { std::ofstream(dir.path() / "Crosses.csv", std::ios::binary); }
+  dir.write("Crosses.csv", "");
   std::filesystem::resize_file(dir.path() / "Crosses.csv", 400u << 20);
   const auto run = run_with_memory_limit(dir, "\n");
   EXPECT_EQ(run.status, 255);

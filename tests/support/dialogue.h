@@ -106,7 +106,7 @@ struct RunResult {
 // Runs the built program in `dir` with `input` on standard input, under
 // faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
 // `wrapper` goes in front of the program (for instance a change of user).
-// This and the declarations down to reachable_binary are defined in
+// This and the declarations down to unprivileged_wrapper are defined in
 // program_run.cpp, which is not built on Windows.
 RunResult run_program(const TempDir& dir, const std::string& input,
                       const std::string& clock = "2026-12-10 10:05:07",
@@ -128,10 +128,8 @@ RunResult run_program_steps(const TempDir& dir, const std::vector<Step>& steps,
                             const std::string& wrapper = "");
 
 // The command that runs a program as a user whom file permissions bind, or
-// "" when this process is such a user already; and the path of a copy of
-// the built program that such a user may run wherever the build lives.
+// "" when this process is such a user already.
 std::string unprivileged_wrapper();
-std::string reachable_binary();
 
 // A run of the game in-process on `input`, with its own streams and seed.
 RunResult run_in_process(const TempDir& dir, const std::string& input, std::int32_t seed = -12);

@@ -22,9 +22,13 @@ std::string unprivileged_wrapper() {
   return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
 }
 
+namespace {
+
+// The path of a copy of the built program that a user whom file permissions
+// bind may run: a copy in a folder of its own under the temporary folder,
+// made once per test program, as the build may lie where another user cannot
+// go (/root).
 std::string reachable_binary() {
-  // A copy in a folder of its own under the temporary folder, made once per
-  // test program: the build may lie where another user cannot go (/root).
   static const std::filesystem::path copy = [] {
     namespace fs = std::filesystem;
     const fs::path folder =
@@ -45,8 +49,6 @@ std::string reachable_binary() {
   }();
   return copy.string();
 }
-
-namespace {
 
 // The shell command of a run in `dir`, its output into .stdout and .stderr.
 std::string program_command(const TempDir& dir, const std::string& clock,

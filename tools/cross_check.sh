@@ -6,16 +6,13 @@
 # console output and error report (line ends aside) and Results.csv byte for
 # byte at every prompt and at the end.
 # BUILD_DIR (default build) and CROSS_BUILD_DIR (default build-mingw) name the
-# two builds; mingw-w64, wine and GoogleTest's sources are installed with
-# apt-get when missing and the script runs as root.
+# two builds; tools/install-deps.sh installs mingw-w64, wine and GoogleTest's
+# sources when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 build="${BUILD_DIR:-build}"
 xbuild="${CROSS_BUILD_DIR:-build-mingw}"
-# shellcheck source=tools/build-env.sh
-. tools/build-env.sh
-jobs="$build_jobs"
 
 started=$EPOCHSECONDS
 step_started=$started
@@ -31,14 +28,10 @@ fail() {
 }
 
 # --- What the check needs ---
-if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null || ! command -v wine >/dev/null ||
-  [ ! -f /usr/src/googletest/CMakeLists.txt ]; then
-  [ "$(id -u)" = 0 ] || fail "install g++-mingw-w64-x86-64, wine and googletest (Debian/Ubuntu), then run again"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq g++-mingw-w64-x86-64 wine googletest >/dev/null 2>&1 ||
-    fail "apt-get install g++-mingw-w64-x86-64 wine googletest failed"
-fi
+tools/install-deps.sh test g++-mingw-w64-x86-64 wine googletest ||
+  fail "mingw-w64, wine or GoogleTest's sources missing"
+# shellcheck source=tools/build-env.sh
+. tools/build-env.sh
 step "mingw-w64, wine and GoogleTest's sources present"
 
 # wine in a prefix of its own, without a display, without its add-on installers.
@@ -55,11 +48,11 @@ step "wine prefix made"
 
 # --- The two builds ---
 cmake -S . -B "$build" >/dev/null
-cmake --build "$build" -j"$jobs" --target tillerfold seeded_game >/dev/null
+cmake --build "$build" -j"$build_jobs" --target tillerfold seeded_game >/dev/null
 step "Linux build"
 cmake -S . -B "$xbuild" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DTILLERFOLD_GTEST_SOURCE=/usr/src/googletest >/dev/null
-cmake --build "$xbuild" -j"$jobs" >"$work/cross-build.log" 2>&1 || {
+cmake --build "$xbuild" -j"$build_jobs" >"$work/cross-build.log" 2>&1 || {
   cat "$work/cross-build.log"
   fail "the Windows build failed"
 }
@@ -70,17 +63,23 @@ fi
 step "Windows build (MinGW-w64, no warnings)"
 
 # --- The in-process tests of the Windows build ---
-ctest --test-dir "$xbuild" --output-on-failure -j"$jobs" || fail "in-process tests under wine failed"
+ctest --test-dir "$xbuild" --output-on-failure -j"$build_jobs" || fail "in-process tests under wine failed"
 step "in-process tests under wine"
 
 # --- The scripted games ---
+# game_folder DIR FROM: DIR made, with the genome files and FROM's Crosses.csv.
+game_folder() {
+  mkdir -p "$1"
+  cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv "$2/Crosses.csv" "$1/"
+}
+
 # play SYSTEM GAME PROGRAM...: one game in $work/SYSTEM/GAME.
 play() {
   local system=$1 game=$2
   shift 2
   local dir="$work/$system/$game" from="$root/tools/cross/games/$game"
-  mkdir -p "$dir/snapshots"
-  cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv "$from/Crosses.csv" "$dir/"
+  game_folder "$dir" "$from"
+  mkdir "$dir/snapshots"
   local status=0
   (cd "$dir" && "$@" "$(cat "$from/seed")" snapshots <"$from/input.txt" >out.txt 2>err.txt) ||
     status=$?
@@ -129,8 +128,7 @@ done
 # played on Linux with the file never held.
 held_from="$root/tools/cross/held"
 held="$work/windows/held"
-mkdir -p "$held"
-cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv "$held_from/Crosses.csv" "$held/"
+game_folder "$held" "$held_from"
 echo "left by an earlier game" >"$held/Results.csv"
 (cd "$held" && exec wine "$root/$xbuild/tools/cross/hold_file.exe" Results.csv 2) &
 holder=$!
@@ -146,8 +144,7 @@ holder_status=0
 wait "$holder" || holder_status=$?
 sed -i 's/\r$//' "$held/out.txt" "$held/err.txt"
 unheld="$work/linux/held"
-mkdir -p "$unheld"
-cp data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv "$held_from/Crosses.csv" "$unheld/"
+game_folder "$unheld" "$held_from"
 unheld_status=0
 (cd "$unheld" && "$root/$build/tools/cross/seeded_game" "$(cat "$held_from/seed")" \
   <"$held_from/unheld.txt" >out.txt 2>err.txt) || unheld_status=$?

@@ -6,7 +6,6 @@
 #include "game/genome_data.h"
 #include "genetics/evaluation.h"
 #include "state/fixed_data.h"
-#include "tools/calibration.h"
 #include "tools/line_sampling.h"
 #include "tools/ridge.h"
 #include "tools/stream_draws.h"
@@ -17,7 +16,9 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
                                    const ParentGenotypes& pargeno, const RecombinationMap& map,
                                    const TrainingDesign& design, RandomStream& stream,
                                    TrainingReport& report) {
-  const std::array<double, NTRAIT> ve = plot_error_variances();
+  // Error variance of a line's mean over its plots, per trait.
+  std::array<double, NTRAIT> error_of_mean = plot_error_variances();
+  for (double& v : error_of_mean) v /= design.locations;
   std::vector<MarkerScores> scores;
   std::vector<TraitValues> values;
   PlantGeno line;
@@ -29,8 +30,7 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
       const TraitValues g = genotypic_values(line, locmap, qtleff);
       TraitValues y{};
       for (std::size_t t = 0; t < NTRAIT; ++t) {
-        const double error_sd = std::sqrt(ve[t] / design.locations);
-        y[t] = to_trait_scale(g[t], t) + error_sd * draw_normal(stream);
+        y[t] = to_trait_scale(g[t], t) + std::sqrt(error_of_mean[t]) * draw_normal(stream);
       }
       values.push_back(y);
     }
@@ -48,8 +48,7 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
   }
   report.lines = static_cast<int>(scores.size());
   for (int t = 0; t < NTRAIT; ++t) {
-    const double error_of_mean = ve[t] / design.locations;
-    report.lambda[t] = error_of_mean * score_variance / (SG[t] * SG[t]);
+    report.lambda[t] = error_of_mean[t] * score_variance / (SG[t] * SG[t]);
   }
   return fit_marker_effects(scores, values, report.lambda);
 }

@@ -9,7 +9,7 @@
 #include "game/intake.h"
 #include "game/startup.h"
 #include "game/task_loop.h"
-#include "text/closed_file.h"
+#include "results/results_table.h"
 #include "text/console.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
@@ -28,7 +28,7 @@ void banner(Console& con) {
 
 // Results.csv starts every run as one line of three blanks.
 void reset_results(Console& con, FileChannel& files) {
-  open_write_when_closed(con, files, "Results.csv", "RESULTS.CSV");
+  open_results_for_write(con, files);
   files.write("   \n");
   files.close();
 }

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "results/results_table.h"
-#include "text/closed_file.h"
 #include "text/text_format.h"
 
 namespace tf {
@@ -26,7 +25,7 @@ void write_f2_table(Console& con, FileChannel& files, const EntryTable& entries)
   }
   header += '\n';
 
-  open_write_when_closed(con, files, kResultsFile, "RESULTS.CSV");
+  open_results_for_write(con, files);
   files.write(header);
   for (std::size_t e = 0; e < entries.nplant(); ++e) {
     if (entries.keep[e] == 1) {

@@ -33,6 +33,10 @@ std::string entry_row(const EntryTable& entries, std::size_t e, const double* va
   return row;
 }
 
+void open_results_for_write(Console& con, FileChannel& files) {
+  open_write_when_closed(con, files, kResultsFile, "RESULTS.CSV");
+}
+
 void output(Console& con, FileChannel& files, const EntryTable& entries,
             const ResultColumns& columns) {
   if (columns.ncol < 0 || columns.ncol > MAXCOL) {
@@ -52,7 +56,7 @@ void output(Console& con, FileChannel& files, const EntryTable& entries,
   }
 
   // The file channel gathers the rows and writes them in large blocks.
-  open_write_when_closed(con, files, kResultsFile, "RESULTS.CSV");
+  open_results_for_write(con, files);
   files.write(locations + '\n');
   files.write(lsds + '\n');
   files.write(names + '\n');

@@ -14,6 +14,10 @@ namespace tf {
 // The name of the file that the player edits between tasks.
 constexpr const char* kResultsFile = "Results.csv";
 
+// Opens Results.csv for writing from its start; while another program holds
+// it, asks the player to close it and tries again after <Enter>.
+void open_results_for_write(Console& con, FileChannel& files);
+
 // Writes Results.csv anew from the tables: the header rows for the first
 // `columns.ncol` value columns, then the row of each entry whose KEEP is 1,
 // in entry order. Nothing of the file's old contents survives. While another

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -193,10 +194,11 @@ Measured in_child(const std::function<double()>& step) {
   return m;
 }
 
-// The median time of `repeat` runs of `step`, each in a child of its own,
-// and the largest peak memory among them.
+// Runs per measurement (--repeat).
 int repeat = 3;
 
+// The median time of `repeat` runs of `step`, each in a child of its own,
+// and the largest peak memory among them.
 Measured median_of(const std::function<double()>& step) {
   std::vector<double> times;
   long peak = 0;

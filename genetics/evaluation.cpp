@@ -49,16 +49,15 @@ GenotypicTerms::GenotypicTerms(const LocusMap& locmap, const QtlEffectTable& qtl
   for (std::size_t i = 0; i < locmap.size(); ++i) {
     const std::int32_t q = locmap[i].code;
     if (q <= 0 || static_cast<std::size_t>(q) > qtleff.size()) continue;
-    const QtlEffect& effect = qtleff[static_cast<std::size_t>(q) - 1];
     mark(loci_, i);
-    cells_[i] = {&effect[0], &effect[1]};
+    effects_[i] = &qtleff[static_cast<std::size_t>(q) - 1];
   }
 }
 
 TraitValues GenotypicTerms::of(const PackedPlant& plant) const {
   TraitValues sums{};
   for_each_homozygous(plant, loci_, [&](std::size_t locus, std::size_t hom2) {
-    const TraitValues& cell = *cells_[locus][hom2];
+    const TraitValues& cell = (*effects_[locus])[hom2];
     for (std::size_t t = 0; t < NTRAIT; ++t) sums[t] += cell[t];
   });
   return sums;

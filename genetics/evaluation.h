@@ -47,8 +47,8 @@ class GenotypicTerms {
   TraitValues of(const PackedPlant& plant) const;
 
  private:
-  PackedChromatid loci_{};                                        // the QTL rows
-  std::array<std::array<const TraitValues*, 2>, NLOCI> cells_{};  // class 1, class 2
+  PackedChromatid loci_{};                         // the QTL rows
+  std::array<const QtlEffect*, NLOCI> effects_{};  // class 1 at [0], class 2 at [1]
 };
 
 // E3 and E4 for many entries. Refers to `mrkeff`, which must outlive it.

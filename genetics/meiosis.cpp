@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace tf {
 
@@ -110,9 +111,7 @@ void selfing(PackedPlant& plant, const RecombinationMap& map, RandomStream& stre
       // is drawn for its deviates only.
       walk_gamete(map, stream, [](int, std::uint32_t) {});
     }
-    PackedPlant* const done = current;
-    current = next;
-    next = done;
+    std::swap(current, next);
   }
   plant.chromatid[0] = current->chromatid[0];
   plant.chromatid[1] = current->chromatid[0];

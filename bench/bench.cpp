@@ -147,7 +147,7 @@ double bare_draws(std::int64_t draws) {
 // for the steps that no game with $250,000 could pay for.
 struct BuiltGame {
   explicit BuiltGame(const fs::path& dir, const std::string& script)
-      : in(script), con(in, out, out), files(dir) {
+      : in(script), con(in, out), files(dir) {
     if (tf::start_up(game, -1)) std::abort();  // the bench's crosses are always accepted
   }
   // Task 3 once it is paid for.

@@ -41,8 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tf::fuzz::write_file("Crosses.csv", data, size);
   std::istringstream in("\n\n");
   std::ostringstream out;
-  std::ostringstream err;
-  tf::Console con(in, out, err);
+  tf::Console con(in, out);
   tf::FileChannel files(tf::fuzz::scratch_dir());
   try {
     const std::int32_t ncross = tf::crosses_first_half(con, files);

@@ -23,8 +23,7 @@ constexpr std::size_t kEntries = 40;
 void read_back_as(const tf::ReadbackLayout& layout) {
   std::istringstream in("\n\n\n\n");
   std::ostringstream out;
-  std::ostringstream err;
-  tf::Console con(in, out, err);
+  tf::Console con(in, out);
   tf::FileChannel files(tf::fuzz::scratch_dir());
   std::vector<std::int32_t> keep(kEntries, 1);
   try {

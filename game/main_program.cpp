@@ -1,6 +1,10 @@
 #include "game/main_program.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <iostream>
 #include <new>
 #include <ostream>
 #include <string>
@@ -13,6 +17,7 @@
 #include "text/console.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
+#include "text/standard_streams.h"
 
 namespace tf {
 
@@ -101,25 +106,71 @@ int ending_sequence(Console& con) {
 
 namespace {
 
-int fatal_report(std::ostream& err, const FatalIoError& e) {
-  err << "? " << e.header() << '\n' << "? " << e.message() << '\n' << "? " << e.operation() << '\n';
+// The three lines of the report on standard error, written from texts that
+// exist already: nothing is allocated, so that exhausted memory can be told.
+int fatal_report(std::ostream& err, const char* header, const char* message,
+                 const char* operation) {
+  err << "? " << header << '\n' << "? " << message << '\n' << "? " << operation << '\n';
   err.flush();
   return kExitFatal;
+}
+
+// Runs `body`; whatever leaves it ends the run with the report on `err`.
+template <typename Body>
+int guarded(std::ostream& err, Body body) {
+  try {
+    return body();
+  } catch (const FatalIoError& e) {
+    return fatal_report(err, e.header().c_str(), e.message().c_str(), e.operation().c_str());
+  } catch (const std::bad_alloc&) {
+    // Memory that runs out anywhere but in the creation of the table groups
+    // (which have their own message) ends the run like a failed operation.
+    return fatal_report(err, FatalIoError::kSystemHeader, std::strerror(ENOMEM),
+                        "Allocating memory");
+  } catch (const std::exception& e) {
+    // A failure of the system itself: still the report, never an abort.
+    return fatal_report(err, FatalIoError::kHeader, e.what(), "Running the game");
+  }
 }
 
 }  // namespace
 
 int run_game(const GameIo& io) {
-  Console con(io.in, io.out, io.err);
-  try {
+  return guarded(io.err, [&] {
+    Console con(io.in, io.out);
     return play(io, con);
-  } catch (const FatalIoError& e) {
-    return fatal_report(io.err, e);
-  } catch (const std::bad_alloc&) {
-    // Memory that runs out anywhere but in the creation of the table groups
-    // (which have their own message) ends the run like a failed operation.
-    return fatal_report(io.err, FatalIoError::system(ENOMEM, "Allocating memory"));
+  });
+}
+
+namespace {
+
+// Memory kept from the start and given back when an allocation fails, so
+// that the exception that carries the failure to the report can itself be
+// made: with nothing left, throwing it would end the process by an abort.
+constexpr std::size_t kReserveBytes = 64 * 1024;
+void* reserve = nullptr;
+
+void give_back_reserve() {
+  std::free(reserve);
+  reserve = nullptr;
+  throw std::bad_alloc();
+}
+
+}  // namespace
+
+int run_program() {
+  reserve = std::malloc(kReserveBytes);
+  if (reserve == nullptr) {
+    return fatal_report(std::cerr, FatalIoError::kSystemHeader, std::strerror(ENOMEM),
+                        "Allocating memory");
   }
+  std::set_new_handler(give_back_reserve);
+  return guarded(std::cerr, [] {
+    StandardStreams streams;
+    // The working directory by its relative name: a folder that has gone is
+    // met at the first open, like any other failing open.
+    return run_game({streams.in(), streams.out(), streams.err(), {}, {}});
+  });
 }
 
 }  // namespace tf

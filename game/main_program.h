@@ -12,8 +12,8 @@
 namespace tf {
 
 // Where a game talks and keeps its files. The real program passes the
-// standard streams, the working directory and no seed (the clock seeds the
-// stream); tests pass their own.
+// standard streams, the working directory (an empty path: names relative to
+// it) and no seed (the clock seeds the stream); tests pass their own.
 struct GameIo {
   std::istream& in;
   std::ostream& out;
@@ -28,7 +28,14 @@ constexpr int kExitNormal = 0;
 constexpr int kExitFatal = 255;
 constexpr int kExitNoMemory = 2;
 
+// One game on `io`; every failure that leaves it (a fatal I/O error,
+// exhausted memory) is reported on `io.err` and gives the exit status.
 int run_game(const GameIo& io);
+
+// The real program: one game on the standard streams in the working
+// directory, seeded from the clock, with the same report for a failure of
+// the set-up itself.
+int run_program();
 
 // The start-up, from the banner to the start charge: the stream seeded from
 // `seed` (from the clock when there is none), Results.csv reset, the crosses

@@ -1,7 +1,6 @@
 #include "results/readback.h"
 
 #include <cstddef>
-#include <sstream>
 #include <string>
 
 #include "results/results_table.h"
@@ -12,30 +11,9 @@ namespace tf {
 
 namespace {
 
-// What the first value of one line is.
-enum class FirstValue {
-  kNone,        // an empty line or a line of blanks
-  kNull,        // an empty first field, or a slash
-  kValue,       // the item got its value
-  kUnreadable,  // not a value of the item's kind
-};
-
-// Reads the first value of `line` alone in free format into `item`. Each line
-// is read by itself so that a faulty row can be named by its line number.
-FirstValue first_value(const std::string& line, Item item) {
-  std::istringstream text(line);
-  LineSource source(text);
-  std::vector<Item> items{item};
-  switch (read_free(source, items)) {
-    case ReadOutcome::kEnd:
-      return FirstValue::kNone;
-    case ReadOutcome::kUnreadable:
-      return FirstValue::kUnreadable;
-    case ReadOutcome::kMade:
-      break;
-  }
-  return items[0].assigned ? FirstValue::kValue : FirstValue::kNull;
-}
+// Every line is read by itself, from the line already held, so that a faulty
+// row can be named by its line number; a line that holds no value (kEnd) is
+// an empty line or a line of blanks.
 
 // Step B's check of the open file: every header row is read, whatever the
 // rows before it gave.
@@ -43,12 +21,12 @@ bool headers_match(LineSource& source, const ReadbackLayout& layout) {
   bool match = true;
   std::string line;
   for (const HeaderCheck& check : layout.headers) {
-    FirstValue found = FirstValue::kNone;
+    ValueRead found = ValueRead::kEnd;
     std::string value;
-    while (found == FirstValue::kNone && source.next_line(line)) {
-      found = first_value(line, Item::text(value, check.width));
+    while (found == ValueRead::kEnd && source.next_line(line)) {
+      found = read_value(line, Item::text(value, check.width));
     }
-    if (found != FirstValue::kValue || value != text_field(check.expected, check.width)) {
+    if (found != ValueRead::kValue || value != text_field(check.expected, check.width)) {
       match = false;
     }
   }
@@ -74,23 +52,23 @@ std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int
   std::string discarded;
   while (headers_left > 0 && source.next_line(line)) {
     ++line_number;
-    if (first_value(line, Item::text(discarded, 12)) != FirstValue::kNone) --headers_left;
+    if (read_value(line, Item::text(discarded, 12)) != ValueRead::kEnd) --headers_left;
   }
   std::int64_t reads = 0;
   std::int32_t id = 0;
   while (reads < ndata && source.next_line(line)) {
     ++line_number;
-    switch (first_value(line, Item::integer(id))) {
-      case FirstValue::kNone:
+    switch (read_value(line, Item::integer(id))) {
+      case ValueRead::kEnd:
         continue;
-      case FirstValue::kUnreadable:
+      case ValueRead::kUnreadable:
         return line_number;
-      case FirstValue::kValue:
+      case ValueRead::kValue:
         if (id >= 1 && static_cast<std::size_t>(id) <= marked.size()) {
           marked[static_cast<std::size_t>(id) - 1] = 1;
         }
         break;
-      case FirstValue::kNull:
+      case ValueRead::kNull:
         // The ID of the row before stays and would only be marked again.
         break;
     }

@@ -1,14 +1,14 @@
 #include "text/console.h"
 
 #include <cerrno>
-#include <vector>
 
 #include "text/fatal.h"
 
 namespace tf {
 
+const char* const Console::kReadOperation = "Reading a line from the console";
+
 namespace {
-const char* const kConsoleRead = "Reading a line from the console";
 
 // Output that did not reach the console (a full disk behind a redirection,
 // a closed pipe) ends the run like any other failed write.
@@ -18,8 +18,8 @@ void written(std::ostream& out) {
 }
 }  // namespace
 
-Console::Console(std::istream& in, std::ostream& out, std::ostream& err)
-    : in_(in, LineSource::LastFragment::kIsEnd), out_(&out), err_(&err) {}
+Console::Console(std::istream& in, std::ostream& out)
+    : in_(in, LineSource::LastFragment::kIsEnd), out_(&out) {}
 
 void Console::free_line(std::string_view text) {
   *out_ << ' ' << text << '\n';
@@ -41,21 +41,22 @@ void Console::spacer() { free_line("  "); }
 void Console::rule() { free_line(" ---------------"); }
 
 void Console::enter_wait() {
-  if (read_line(in_) == ReadOutcome::kEnd) throw FatalIoError::past_end(kConsoleRead);
+  if (read_line(in_) == ReadOutcome::kEnd) throw FatalIoError::past_end(kReadOperation);
 }
 
 Answer Console::answer_prompt(std::string_view prompt_text, std::int32_t& answer) {
   prompt(prompt_text);
-  std::vector<Item> items{Item::integer(answer)};
-  switch (read_free(in_, items)) {
-    case ReadOutcome::kEnd:
-      throw FatalIoError::past_end(kConsoleRead);
-    case ReadOutcome::kUnreadable:
-      return Answer::kUnreadable;
-    case ReadOutcome::kMade:
+  switch (read_value(in_, Item::integer(answer))) {
+    case ValueRead::kEnd:
       break;
+    case ValueRead::kValue:
+      return Answer::kValue;
+    case ValueRead::kNull:
+      return Answer::kNull;
+    case ValueRead::kUnreadable:
+      return Answer::kUnreadable;
   }
-  return items[0].assigned ? Answer::kValue : Answer::kNull;
+  throw FatalIoError::past_end(kReadOperation);
 }
 
 }  // namespace tf

@@ -1,6 +1,7 @@
-// The console dialogue: standard input read one whole line at a time,
-// standard output for the dialogue, standard error for the fatal report.
-// Every line and every prompt is flushed as soon as it is written.
+// The console dialogue: standard input read one whole line at a time and
+// standard output for the dialogue (the fatal report on standard error is
+// the main program's). Every line and every prompt is flushed as soon as it
+// is written.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +22,10 @@ enum class Answer {
 
 class Console {
  public:
-  Console(std::istream& in, std::ostream& out, std::ostream& err);
+  // The fatal report's operation for a failed read of the console.
+  static const char* const kReadOperation;
+
+  Console(std::istream& in, std::ostream& out);
 
   // One blank, then the text with all its characters, then a line feed.
   void free_line(std::string_view text);
@@ -43,12 +47,9 @@ class Console {
   // the fatal report instead of asking for ever.
   Answer answer_prompt(std::string_view prompt_text, std::int32_t& answer);
 
-  std::ostream& err() { return *err_; }
-
  private:
   LineSource in_;
   std::ostream* out_;
-  std::ostream* err_;
 };
 
 }  // namespace tf

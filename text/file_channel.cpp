@@ -1,62 +1,33 @@
 #include "text/file_channel.h"
 
 #include <cerrno>
-#include <istream>
-#include <streambuf>
 #include <system_error>
 #include <utility>
 
 #include "text/fatal.h"
+#include "text/read_buffer.h"
 
 namespace tf {
 
 namespace {
-constexpr std::size_t kReadBlock = 1 << 16;
 constexpr std::size_t kWriteBlock = 1 << 20;
 
 // errno as the failed call left it, or EIO where the C library set none.
 int last_error() { return errno != 0 ? errno : EIO; }
 
-// The bytes of a file open for reading, block by block. A failed read throws
-// the fatal report of `operation` out of the stream that reads through it.
-class FileReadBuffer : public std::streambuf {
- public:
-  FileReadBuffer(std::FILE* in, std::string operation)
-      : in_(in), operation_(std::move(operation)), block_(kReadBlock) {}
-  ~FileReadBuffer() override { std::fclose(in_); }
-  FileReadBuffer(const FileReadBuffer&) = delete;
-  FileReadBuffer& operator=(const FileReadBuffer&) = delete;
-
- protected:
-  int_type underflow() override {
-    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-    errno = 0;
-    const std::size_t got = std::fread(block_.data(), 1, block_.size(), in_);
-    if (got == 0) {
-      if (std::ferror(in_) != 0) throw FatalIoError::system(last_error(), operation_);
-      return traits_type::eof();
-    }
-    setg(block_.data(), block_.data(), block_.data() + got);
-    return traits_type::to_int_type(*gptr());
-  }
-
- private:
-  std::FILE* in_;
-  std::string operation_;
-  std::vector<char> block_;
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
 };
+using OwnedFile = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
 struct FileChannel::Reading {
-  Reading(std::FILE* file, std::string operation)
-      : buffer(file, std::move(operation)), stream(&buffer), lines(stream) {
-    // A failed read inside the buffer reaches the caller as its fatal report.
-    stream.exceptions(std::ios::badbit);
-  }
+  Reading(OwnedFile in, std::string operation)
+      : file(std::move(in)), buffer(file.get(), std::move(operation)), lines(buffer) {}
 
-  FileReadBuffer buffer;
-  std::istream stream;
+  OwnedFile file;
+  ReadBuffer buffer;  // a failed read throws the fatal report out of it
   LineSource lines;
 };
 
@@ -104,9 +75,9 @@ std::FILE* FileChannel::open_named(const std::string& name, const char* mode) {
 }
 
 bool FileChannel::try_open_read(const std::string& name) {
-  std::FILE* in = open_named(name, "rb");
+  OwnedFile in(open_named(name, "rb"));
   if (in == nullptr) return false;
-  reading_ = std::make_unique<Reading>(in, read_operation());
+  reading_ = std::make_unique<Reading>(std::move(in), read_operation());
   open_ = true;
   return true;
 }
@@ -131,11 +102,11 @@ void FileChannel::read_or_fatal(std::vector<Item>& items) {
 bool FileChannel::try_open_write(const std::string& name) {
   out_ = open_named(name, "wb");
   if (out_ == nullptr) {
-    // A folder (EISDIR) is no file to wait for and ends the run.
+    // A file that is there but refused is waited for, whatever its kind; a
+    // folder (EISDIR) is no file to wait for and ends the run.
     const int open_errno = last_error();
     const bool refused = open_errno == EACCES || open_errno == EPERM || open_errno == EROFS;
-    std::error_code ec;
-    if (refused && std::filesystem::is_regular_file(dir_ / name, ec)) return false;
+    if (refused && exists(name)) return false;
     throw FatalIoError::system(open_errno, operation("Opening"));
   }
   buffer_.clear();

@@ -1,7 +1,9 @@
 // The one file channel: a file of the working directory is opened, read from
 // its first line or written from its start, and closed before the next file
-// is opened. Reads take one line at a time, so that a read holds at most the
-// longest line of the file; writes are gathered and written in large blocks.
+// is opened. Reads take one line at a time: a read holds a block of the file
+// and one line, once, in a string that grows by doubling (up to twice the
+// line's length, three times for the moment of a doubling). Writes are
+// gathered and written in large blocks.
 #pragma once
 
 #include <cstdio>
@@ -39,9 +41,10 @@ class FileChannel {
   std::string read_operation() const;
 
   // Opens `name` for writing from its start (created when missing, replaced
-  // when present). An existing file that may not be written (read-only, or
-  // held by another program) is refused: false, and the file is untouched.
-  // Any other failure ends the run with the fatal report.
+  // when present). An existing file that may not be written (read-only, held
+  // by another program, of whatever kind but a folder) is refused: false,
+  // and the file is untouched. Any other failure, a folder among them, ends
+  // the run with the fatal report.
   bool try_open_write(const std::string& name);
   void write(std::string_view text);
 

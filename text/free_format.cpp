@@ -10,20 +10,22 @@
 namespace tf {
 
 bool LineSource::next_line(std::string& line) {
-  if (!std::getline(*in_, raw_)) return false;
-  // getline stops at the end of the input, not at a line feed, only for a
-  // last fragment.
-  if (in_->eof() && last_ == LastFragment::kIsEnd) return false;
+  using Traits = std::streambuf::traits_type;
   line.clear();
-  for (const char c : raw_) {
-    if (c == '\r') continue;
-    if (c == '\t') {
+  Traits::int_type c = in_->sbumpc();
+  if (Traits::eq_int_type(c, Traits::eof())) return false;
+  for (; !Traits::eq_int_type(c, Traits::eof()); c = in_->sbumpc()) {
+    const char byte = Traits::to_char_type(c);
+    if (byte == '\n') return true;
+    if (byte == '\r') continue;
+    if (byte == '\t') {
       line.append(8 - line.size() % 8, ' ');
     } else {
-      line.push_back(c);
+      line.push_back(byte);
     }
   }
-  return true;
+  // The input ended inside a line.
+  return last_ == LastFragment::kIsLine;
 }
 
 Item Item::integer(std::int32_t& target) {
@@ -159,14 +161,21 @@ bool assign(Item& item, const Value& value) {
 // What the next step of a read found.
 enum class Found { kValues, kSlash, kEnd, kUnreadable };
 
-// The lines of one read and the position in the line being read.
+// The lines of one read and the position in the line being read: the lines
+// of a source, or a single line that the caller holds.
 class Scanner {
  public:
   explicit Scanner(LineSource& source) : source_(&source) {}
+  explicit Scanner(std::string_view line) : line_(line) {}
 
   bool next_line() {
     pos_ = 0;
-    return source_->next_line(line_);
+    if (source_ == nullptr || !source_->next_line(held_)) {
+      line_ = {};
+      return false;
+    }
+    line_ = held_;
+    return true;
   }
 
   // The next value or group of repeated values, for items of which `first`
@@ -208,7 +217,7 @@ class Scanner {
     value.kind = Value::Kind::kToken;
     const std::size_t start = pos_;
     skip_to_separator();
-    value.text = line_.substr(start, pos_ - start);
+    value.text = std::string(line_.substr(start, pos_ - start));
     return Found::kValues;
   }
 
@@ -255,18 +264,16 @@ class Scanner {
 
   static constexpr long long kMaxCount = std::numeric_limits<std::int32_t>::max();
 
-  LineSource* source_;
-  std::string line_;
+  LineSource* source_ = nullptr;
+  std::string held_;       // the line read from the source
+  std::string_view line_;  // the line being read
   std::size_t pos_ = 0;
   bool after_value_ = false;
 };
 
-}  // namespace
-
-ReadOutcome read_free(LineSource& source, std::vector<Item>& items) {
+// The values of one read for `items`, from the scanner's current line on.
+ReadOutcome read_items(Scanner& scanner, std::vector<Item>& items) {
   for (Item& item : items) item.assigned = false;
-  Scanner scanner(source);
-  if (!scanner.next_line()) return ReadOutcome::kEnd;
   std::size_t next = 0;
   while (next < items.size()) {
     long long count = 0;
@@ -288,6 +295,44 @@ ReadOutcome read_free(LineSource& source, std::vector<Item>& items) {
     }
   }
   return ReadOutcome::kMade;
+}
+
+ValueRead value_read(ReadOutcome outcome, const Item& item) {
+  switch (outcome) {
+    case ReadOutcome::kEnd:
+      return ValueRead::kEnd;
+    case ReadOutcome::kUnreadable:
+      return ValueRead::kUnreadable;
+    case ReadOutcome::kMade:
+      break;
+  }
+  return item.assigned ? ValueRead::kValue : ValueRead::kNull;
+}
+
+}  // namespace
+
+ReadOutcome read_free(LineSource& source, std::vector<Item>& items) {
+  Scanner scanner(source);
+  if (!scanner.next_line()) {
+    for (Item& item : items) item.assigned = false;
+    return ReadOutcome::kEnd;
+  }
+  return read_items(scanner, items);
+}
+
+ReadOutcome read_free(std::string_view line, std::vector<Item>& items) {
+  Scanner scanner(line);
+  return read_items(scanner, items);
+}
+
+ValueRead read_value(LineSource& source, Item item) {
+  std::vector<Item> items{item};
+  return value_read(read_free(source, items), items[0]);
+}
+
+ValueRead read_value(std::string_view line, Item item) {
+  std::vector<Item> items{item};
+  return value_read(read_free(line, items), items[0]);
 }
 
 ReadOutcome read_line(LineSource& source) {

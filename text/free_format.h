@@ -11,7 +11,9 @@
 
 #include <cstdint>
 #include <istream>
+#include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tf {
@@ -21,20 +23,27 @@ namespace tf {
 // that is a multiple of 8. A source of zero bytes holds no line. What follows
 // the last line feed is a line of a file, but not of the console: there a
 // fragment that was never ended by <Enter> is the end of the input.
+//
+// The bytes are taken from the stream's buffer directly, so that nothing
+// stands between a failure and the reader: an exception of the buffer (a
+// refused read) or of the line's growth (memory exhausted) reaches the
+// caller as it was thrown, never as the end of the input. A line is held
+// once, in the caller's string.
 class LineSource {
  public:
   enum class LastFragment { kIsLine, kIsEnd };
 
-  explicit LineSource(std::istream& in, LastFragment last = LastFragment::kIsLine)
+  explicit LineSource(std::streambuf& in, LastFragment last = LastFragment::kIsLine)
       : in_(&in), last_(last) {}
+  explicit LineSource(std::istream& in, LastFragment last = LastFragment::kIsLine)
+      : LineSource(*in.rdbuf(), last) {}
 
   // The next line into `line`; false when the source has no line left.
   bool next_line(std::string& line);
 
  private:
-  std::istream* in_;
+  std::streambuf* in_;
   LastFragment last_;
-  std::string raw_;
 };
 
 // One item of a read: a 32-bit integer, a double-precision real or a text of
@@ -65,7 +74,23 @@ enum class ReadOutcome {
 // unreadable value or the end of the source keep it.
 ReadOutcome read_free(LineSource& source, std::vector<Item>& items);
 
+// A read of `items` from `line` alone, as from a source that holds only that
+// line: kEnd when the line holds no value (it is empty or blank, or a quoted
+// text is not closed on it).
+ReadOutcome read_free(std::string_view line, std::vector<Item>& items);
+
 // A read with no items: takes one line and ignores it (kMade), or kEnd.
 ReadOutcome read_line(LineSource& source);
+
+// What a read of a single item gave.
+enum class ValueRead {
+  kValue,       // the item got its value
+  kNull,        // a null value (or a slash): the item keeps its old value
+  kUnreadable,  // not a value of the item's kind
+  kEnd,         // no value: the source had no line left, or the line none
+};
+
+ValueRead read_value(LineSource& source, Item item);
+ValueRead read_value(std::string_view line, Item item);
 
 }  // namespace tf

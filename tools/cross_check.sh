@@ -2,9 +2,9 @@
 # The same game on every system: cross-compiles the game for Windows with
 # MinGW-w64, runs its in-process tests under wine, then plays the scripted
 # games of tools/cross/games/ on the Linux build and under wine on the Windows
-# build, each with its seed, and requires the same exit status, the same
-# console output and error report (line ends aside) and Results.csv byte for
-# byte at every prompt and at the end.
+# build, each with its seed, and requires the same exit status, and the
+# console output, the error report and Results.csv byte for byte at every
+# prompt and at the end (no carriage return on either system).
 # BUILD_DIR (default build) and CROSS_BUILD_DIR (default build-mingw) name the
 # two builds; tools/install-deps.sh installs mingw-w64, wine and GoogleTest's
 # sources when they are missing.
@@ -84,8 +84,6 @@ play() {
   (cd "$dir" && "$@" "$(cat "$from/seed")" snapshots <"$from/input.txt" >out.txt 2>err.txt) ||
     status=$?
   echo "$status" >"$dir/status"
-  # Line ends aside: CR LF on Windows.
-  sed -i 's/\r$//' "$dir/out.txt" "$dir/err.txt"
   cp "$dir/Results.csv" "$dir/snapshots/final-Results.csv"
 }
 
@@ -142,7 +140,6 @@ held_status=0
   <"$held_from/input.txt" >out.txt 2>err.txt) || held_status=$?
 holder_status=0
 wait "$holder" || holder_status=$?
-sed -i 's/\r$//' "$held/out.txt" "$held/err.txt"
 unheld="$work/linux/held"
 game_folder "$unheld" "$held_from"
 unheld_status=0

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cerrno>
@@ -81,6 +82,28 @@ TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
             "? Tillerfold stopped: a file or console operation failed\n"
             "? Attempt to read past end of file\n"
             "? Reading a line from the console\n");
+}
+
+// A Results.csv that is no regular file (here a FIFO) and may not be written
+// is asked to be closed like any other; the game goes on once it is gone.
+TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
+  TempDir dir;
+  namespace fs = std::filesystem;
+  const fs::path results = dir.path() / "Results.csv";
+  fs::permissions(dir.path(), fs::perms::all);
+  ASSERT_EQ(::mkfifo(results.c_str(), 0444), 0) << std::strerror(errno);
+  const auto run = test::run_program_steps(dir,
+                                           {{"RESULTS.CSV file is closed", 1, "",
+                                             [&] {
+                                               EXPECT_TRUE(fs::is_fifo(results));
+                                               fs::remove(results);
+                                             }}},
+                                           "2026-12-10 10:05:07", test::unprivileged_wrapper());
+  EXPECT_EQ(run.out, kBanner + kCloseResults +
+                         "  The CROSSES.CSV file cannot be found\n"
+                         "  Double check, then press <Enter> to continue\n");
+  EXPECT_EQ(dir.read("Results.csv"), "   \n");
+  EXPECT_EQ(run.status, 255);
 }
 
 TEST(MainProgram, ResultsNameThatIsAFolder) {
@@ -212,6 +235,77 @@ TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,
             "? System Error:\n? " + std::string(std::strerror(ENOMEM)) + "\n? Allocating memory\n");
+}
+
+// Runs the built program through the shell as `command_tail` says (its
+// working folder and standard input), output into `dir`.
+test::RunResult run_shell(const TempDir& dir, const std::string& command_tail) {
+  const std::string out = (dir.path() / ".stdout").string();
+  const std::string err = (dir.path() / ".stderr").string();
+  const std::string command = "ASAN_OPTIONS=verify_asan_link_order=0 " + command_tail + " '" +
+                              TF_BINARY + "' > '" + out + "' 2> '" + err + "'";
+  const int raw = std::system(command.c_str());
+  test::RunResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = dir.read(".stdout");
+  result.err = dir.read(".stderr");
+  return result;
+}
+
+std::string system_report(int error, const std::string& operation) {
+  return "? System Error:\n? " + std::string(std::strerror(error)) + "\n? " + operation + "\n";
+}
+
+// A working folder removed before the start: the banner, then the report of
+// the first open (the reset of Results.csv).
+TEST(MainProgram, WorkingFolderThatIsGoneFailsAtTheFirstOpen) {
+  TempDir dir;
+  const std::string gone = (dir.path() / "gone").string();
+  const auto run = run_shell(dir, "mkdir '" + gone + "' && cd '" + gone + "' && rmdir '" + gone +
+                                      "' && exec < /dev/null");
+  EXPECT_EQ(run.out, kBanner);
+  EXPECT_EQ(run.err, system_report(ENOENT, "Opening Results.csv on the file channel"));
+  EXPECT_EQ(run.status, 255);
+}
+
+// Standard input that the system refuses to read is reported with its text;
+// the end of the input is for input that truly ends.
+TEST(MainProgram, RefusedConsoleReadIsReportedWithTheSystemText) {
+  struct Case {
+    const char* name;
+    const char* redirection;
+    int error;
+  };
+  for (const Case& c : {Case{"a folder", "< .", EISDIR}, Case{"closed", "<&-", EBADF}}) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const auto run = run_shell(dir, "cd '" + dir.path().string() + "' && exec " + c.redirection);
+    EXPECT_EQ(run.out, kBanner +
+                           "  The CROSSES.CSV file cannot be found\n"
+                           "  Double check, then press <Enter> to continue\n");
+    EXPECT_EQ(run.err, system_report(c.error, "Reading a line from the console"));
+    EXPECT_EQ(run.status, 255);
+  }
+}
+
+// However little memory the program is given, it ends by the loader's
+// refusal, the report or the game's own end: never by an abort.
+TEST(MainProgram, SmallAddressSpacesNeverAbort) {
+  if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
+  TempDir dir;
+  dir.add_genome_files();
+  dir.write("Crosses.csv", "1,2,10\n3,4,10\n");
+  dir.write("input", "\n1\n99\n1\n\n");
+  for (int kb = 4000; kb <= 12000; kb += 100) {
+    SCOPED_TRACE(kb);
+    const auto run = run_shell(dir, "cd '" + dir.path().string() + "' && ulimit -v " +
+                                        std::to_string(kb) + " && exec < input");
+    const bool loader_refused = run.status == 127 && run.out.empty();
+    const bool reported = run.status == 255 && run.err.rfind("? ", 0) == 0;
+    const bool ended = (run.status == 0 || run.status == 2) && run.err.empty();
+    EXPECT_TRUE(loader_refused || reported || ended)
+        << "status " << run.status << ", error output: " << run.err;
+  }
 }
 
 TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {

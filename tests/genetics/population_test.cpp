@@ -58,7 +58,7 @@ class Population : public testing::Test {
         pargeno_(fixture::random_parents(102)),
         mrkeff_(fixture::random_marker_effects(103)),
         model_{locmap_, qtleff_, pargeno_, mrkeff_},
-        con_(in_, out_, err_) {
+        con_(in_, out_) {
     geneffects(locmap_, qtleff_);
     // Parent 1 resists at the major gene, parent 2 does not.
     for (std::size_t i = 0; i < locmap_.size(); ++i) {
@@ -105,7 +105,6 @@ class Population : public testing::Test {
   GenomeModel model_;
   std::istringstream in_;
   std::ostringstream out_;
-  std::ostringstream err_;
   Console con_;
 };
 
@@ -133,7 +132,7 @@ TEST_F(Population, CrossLineComesBeforeTheCrossDraws) {
   RandomStream stream = seeded(-12);
   LineStates states(stream);
   std::ostream out(&states);
-  Console con(in_, out, err_);
+  Console con(in_, out);
   make_f2({{1, 2}, {3, 4}, {5, 6}}, {2, 0, 3}, stream, con);
   ASSERT_EQ(states.lines.size(), 3U);
   EXPECT_TRUE(same_state(states.lines[0].second, seeded(-12)));

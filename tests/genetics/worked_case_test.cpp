@@ -77,8 +77,8 @@ TEST(WorkedCase, F2PlantAndItsValues) {
   const GenomeModel model{locmap, qtleff, pargeno, mrkeff};
 
   std::istringstream in;
-  std::ostringstream out, err;
-  Console con(in, out, err);
+  std::ostringstream out;
+  Console con(in, out);
   GenoTable geno(1);
   std::vector<std::array<std::int32_t, 2>> plantpar(1);
   std::vector<std::int32_t> fhbstat(1);

@@ -17,12 +17,11 @@
 
 namespace tf::test {
 
-// A console whose input is `script` and whose output and error are kept.
+// A console whose input is `script` and whose output is kept.
 struct ScriptedConsole {
-  explicit ScriptedConsole(const std::string& script = "") : in(script), con(in, out, err) {}
+  explicit ScriptedConsole(const std::string& script = "") : in(script), con(in, out) {}
   std::istringstream in;
   std::ostringstream out;
-  std::ostringstream err;
   Console con;
 };
 

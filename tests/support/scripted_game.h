@@ -61,7 +61,7 @@ class ScriptedGame {
   std::istream in{&input};
   std::ostringstream out;
   std::ostringstream err;
-  Console con{in, out, err};
+  Console con{in, out};
   FlakyChannel files{dir.path()};
   Game game{con, files, {}, {}, {}, {}, {}, {}};
 };

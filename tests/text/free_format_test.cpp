@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,68 @@ TEST(LineSourceTest, LongLineIsReadWhole) {
   const std::string long_line(100000, '7');
   Lines lines(long_line + "\nnext\n");
   EXPECT_EQ(lines.all(), (std::vector<std::string>{long_line, "next"}));
+}
+
+// Input whose buffer fails after its first line, as a refused read does.
+class FailingAfterFirstLine : public std::streambuf {
+ protected:
+  int_type underflow() override {
+    if (given_) throw std::runtime_error("read refused");
+    given_ = true;
+    setg(first_, first_, first_ + 2);
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  char first_[2] = {'1', '\n'};
+  bool given_ = false;
+};
+
+TEST(LineSourceTest, FailureOfTheBufferLeavesTheReadAsThrown) {
+  for (const auto last : {LineSource::LastFragment::kIsLine, LineSource::LastFragment::kIsEnd}) {
+    FailingAfterFirstLine buffer;
+    LineSource source(buffer, last);
+    std::string line;
+    ASSERT_TRUE(source.next_line(line));
+    EXPECT_EQ(line, "1");
+    EXPECT_THROW(source.next_line(line), std::runtime_error);
+  }
+}
+
+// One value read from a line already held is the value that a source
+// holding only that line gives.
+TEST(ReadValueTest, HeldLineReadsLikeASourceOfThatLine) {
+  struct Case {
+    std::string line;
+    ValueRead integer;
+    ValueRead text;
+  };
+  const Case cases[] = {
+      {"12, 3", ValueRead::kValue, ValueRead::kValue},
+      {"   ", ValueRead::kEnd, ValueRead::kEnd},
+      {"", ValueRead::kEnd, ValueRead::kEnd},
+      {",5", ValueRead::kNull, ValueRead::kNull},
+      {"/", ValueRead::kNull, ValueRead::kNull},
+      {"Line_ID,x", ValueRead::kUnreadable, ValueRead::kValue},
+      {"\"--\",", ValueRead::kUnreadable, ValueRead::kValue},
+      {"\"open", ValueRead::kUnreadable, ValueRead::kEnd},  // a quote not closed on the line
+      {"2*7", ValueRead::kValue, ValueRead::kValue},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "line: " << testing::PrintToString(c.line));
+    std::int32_t held_int = 5;
+    std::int32_t source_int = 5;
+    EXPECT_EQ(read_value(c.line, Item::integer(held_int)), c.integer);
+    Lines one(c.line + "\n");
+    EXPECT_EQ(read_value(one.source(), Item::integer(source_int)), c.integer);
+    EXPECT_EQ(held_int, source_int);
+    std::string held_text = "old";
+    std::string source_text = "old";
+    EXPECT_EQ(read_value(c.line, Item::text(held_text, 7)), c.text);
+    Lines again(c.line + "\n");
+    EXPECT_EQ(read_value(again.source(), Item::text(source_text, 7)), c.text);
+    EXPECT_EQ(held_text, source_text);
+  }
 }
 
 // Three integers, 77, 88 and 99 before the read.

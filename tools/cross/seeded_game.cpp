@@ -31,6 +31,7 @@
 #include <thread>
 
 #include "game/main_program.h"
+#include "text/standard_streams.h"
 
 namespace {
 
@@ -143,11 +144,12 @@ int main(int argc, char** argv) {
     std::cerr << "usage: seeded_game SEED [SNAPSHOT_FOLDER]\n";
     return 64;
   }
-  std::ios::sync_with_stdio(false);
-  DriverInput input(std::cin, argc == 3 ? fs::path(argv[2]) : fs::path());
+  // The game's own standard streams: binary on Windows, as in the game.
+  tf::StandardStreams streams;
+  DriverInput input(streams.in(), argc == 3 ? fs::path(argv[2]) : fs::path());
   std::istream in(&input);
-  const int status =
-      tf::run_game({in, std::cout, std::cerr, fs::current_path(), static_cast<std::int32_t>(seed)});
+  const int status = tf::run_game(
+      {in, streams.out(), streams.err(), fs::current_path(), static_cast<std::int32_t>(seed)});
   input.snapshot("end");
   return status;
 }

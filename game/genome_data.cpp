@@ -1,52 +1,73 @@
 #include "game/genome_data.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "state/fixed_data.h"
 #include "text/fatal.h"
 
 namespace tf {
 
-void load_locus_map(FileChannel& files, LocusMap& locmap) {
-  files.open_read("zForbidden.csv");
-  std::vector<Item> items(3);
-  for (LocusRow& row : locmap) {
-    items[0] = Item::integer(row.code);
-    items[1] = Item::integer(row.chromosome);
-    items[2] = Item::integer(row.position);
+namespace {
+
+// Reads file `name` into `table`, one record of `width` values per row, in
+// order: `bind` points the items at the row's cells (a null value keeps what
+// the cell holds), then the record is read with neither an end nor an error
+// branch. A row that `valid` refuses ends the run with the fatal report
+// `fault`.
+template <class Table, class Bind, class Valid>
+void read_records(FileChannel& files, const char* name, Table& table, std::size_t width, Bind bind,
+                  Valid valid, const char* fault) {
+  files.open_read(name);
+  std::vector<Item> items(width);
+  for (auto& row : table) {
+    bind(items, row);
     files.read_or_fatal(items);
-    const bool qtl = row.code >= 1 && row.code <= NQTL;
-    const bool marker = row.code <= -1 && row.code >= -NMRK;
-    if (!qtl && !marker) {
-      throw FatalIoError::with_message("Locus code out of range in zForbidden.csv",
-                                       files.read_operation());
-    }
+    if (!valid(row)) throw FatalIoError::with_message(fault, files.read_operation());
   }
   files.close();
+}
+
+}  // namespace
+
+void load_locus_map(FileChannel& files, LocusMap& locmap) {
+  read_records(
+      files, "zForbidden.csv", locmap, 3,
+      [](std::vector<Item>& items, LocusRow& row) {
+        items[0] = Item::integer(row.code);
+        items[1] = Item::integer(row.chromosome);
+        items[2] = Item::integer(row.position);
+      },
+      [](const LocusRow& row) {
+        const bool qtl = row.code >= 1 && row.code <= NQTL;
+        const bool marker = row.code <= -1 && row.code >= -NMRK;
+        return qtl || marker;
+      },
+      "Locus code out of range in zForbidden.csv");
 }
 
 void load_parent_genotypes(FileChannel& files, ParentGenotypes& pargeno) {
-  files.open_read("zHandsOff.csv");
-  std::vector<Item> items(NLOCI);
-  for (auto& parent : pargeno) {
-    for (int i = 0; i < NLOCI; ++i) items[static_cast<std::size_t>(i)] = Item::integer(parent[i]);
-    files.read_or_fatal(items);
-    for (const std::int32_t code : parent) {
-      if (code != 1 && code != 2) {
-        throw FatalIoError::with_message("Allele code other than 1 or 2 in zHandsOff.csv",
-                                         files.read_operation());
-      }
-    }
-  }
-  files.close();
+  using Parent = ParentGenotypes::value_type;
+  read_records(
+      files, "zHandsOff.csv", pargeno, NLOCI,
+      [](std::vector<Item>& items, Parent& parent) {
+        for (std::size_t i = 0; i < parent.size(); ++i) items[i] = Item::integer(parent[i]);
+      },
+      [](const Parent& parent) {
+        return std::all_of(parent.begin(), parent.end(),
+                           [](std::int32_t code) { return code == 1 || code == 2; });
+      },
+      "Allele code other than 1 or 2 in zHandsOff.csv");
 }
 
 void load_marker_effects(FileChannel& files, MarkerEffects& mrkeff) {
-  files.open_read("zKeepOut.csv");
-  std::vector<Item> items(NTRAIT);
-  for (TraitValues& row : mrkeff) {
-    for (int t = 0; t < NTRAIT; ++t) items[static_cast<std::size_t>(t)] = Item::real(row[t]);
-    files.read_or_fatal(items);
-  }
-  files.close();
+  // Any real is an effect or an intercept: no record is refused.
+  read_records(
+      files, "zKeepOut.csv", mrkeff, NTRAIT,
+      [](std::vector<Item>& items, TraitValues& row) {
+        for (std::size_t t = 0; t < row.size(); ++t) items[t] = Item::real(row[t]);
+      },
+      [](const TraitValues&) { return true; }, "");
 }
 
 std::array<double, NTRAIT> plot_error_variances() {

@@ -1,7 +1,6 @@
 #include "genetics/effects.h"
 
 #include <cstddef>
-#include <cstring>
 
 namespace tf {
 
@@ -11,11 +10,13 @@ constexpr int kFhbThreshold = 270;  // Fhb QTL are protein QTL from this number 
 constexpr int kFhbCountLimit = 25;  // tested before the count is raised: 26 Fhb QTL at most
 constexpr float kMajorFactor = 3.0F;
 
-float float_bits(std::uint32_t bits) {
-  float f;
-  std::memcpy(&f, &bits, sizeof f);
-  return f;
-}
+// The ratios of the protein and the Fhb effects, one QTL to the next. The
+// single-precision quotients are the bit patterns 0x3F79ADD4 and 0x3F73831F,
+// which the hexadecimal floats spell out exactly.
+constexpr float kProteinRatio = 79.0F / 81.0F;
+constexpr float kFhbRatio = 39.0F / 41.0F;
+static_assert(kProteinRatio == 0x1.f35ba8p-1F, "79/81 must round to the bits 0x3F79ADD4");
+static_assert(kFhbRatio == 0x1.e7063ep-1F, "39/41 must round to the bits 0x3F73831F");
 
 // x^n in single precision by repeated squaring, the exponent's bits taken
 // from the lowest.
@@ -46,8 +47,6 @@ void clear_trait(QtlEffect& cells, int trait) {
 
 void geneffects(const LocusMap& locmap, QtlEffectTable& qtleff) {
   const float yield_ratio = static_cast<float>(NQTL - 1) / static_cast<float>(NQTL + 1);
-  const float protein_ratio = float_bits(0x3F79ADD4U);  // 79/81
-  const float fhb_ratio = float_bits(0x3F73831FU);      // 39/41
   int protein_rank = 0;
   int fhb_rank = 0;
   for (const LocusRow& row : locmap) {
@@ -64,10 +63,10 @@ void geneffects(const LocusMap& locmap, QtlEffectTable& qtleff) {
     clear_trait(cells, 2);
     if (q % 5 != 3) continue;
     ++protein_rank;
-    set_trait(cells, 1, -(sign * power(protein_ratio, protein_rank)));
+    set_trait(cells, 1, -(sign * power(kProteinRatio, protein_rank)));
     if (q >= kFhbThreshold && fhb_rank <= kFhbCountLimit) {
       ++fhb_rank;
-      float f = power(fhb_ratio, fhb_rank);
+      float f = power(kFhbRatio, fhb_rank);
       if (fhb_rank == 1) f = kMajorFactor * f;  // the first Fhb QTL met is the major gene
       set_trait(cells, 2, sign * f);
     }

@@ -8,7 +8,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "genetics/geno.h"
@@ -63,6 +65,22 @@ struct ResultColumns {
   std::array<float, MAXCOL> lsd = {};           // LSD(10%), 0.0 for a prediction column
   ResultColumns();
 };
+
+// The heading of one value column: the name shown in COLHEAD (set in 12
+// characters), NLOCS and LSD(10%), the last two 0 for a prediction column.
+struct ColumnHead {
+  std::string_view name;
+  std::int32_t nlocs = 0;
+  float lsd = 0.0F;
+};
+
+// Appends `count` value columns to the results table after the NCOL in use,
+// one after the other: for new column i (0-based), head(i) gives its heading,
+// then value(i, e) the PHENO value of entry index e. When they would pass
+// MAXCOL, throws logic_error naming `who`, before anything changes.
+void add_value_columns(ResultColumns& columns, EntryTable& entries, std::size_t count,
+                       const char* who, const std::function<ColumnHead(std::size_t)>& head,
+                       const std::function<double(std::size_t, std::size_t)>& value);
 
 // The game state: scalars of the main program.
 struct GameState {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +24,8 @@ struct LocationPrompt {
   std::int32_t maximum;
 };
 
+// The run of 60 blanks before the "]" is on purpose: the prompt is laid out
+// that way, and its fixed text is printed exactly as it stands.
 constexpr std::string_view kYieldProteinPrompt =
     "  Number of trial locations for yield and protein [maximum of 12"
     "                                                            ]: ";
@@ -109,25 +110,21 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
     con.spacer();
   }
 
-  const std::size_t first = static_cast<std::size_t>(columns.ncol);
-  if (first + kind.traits.size() > static_cast<std::size_t>(MAXCOL)) {
-    throw std::logic_error("field trial: no room for its value columns");
-  }
-  columns.ncol += static_cast<std::int32_t>(kind.traits.size());
-  for (std::size_t i = 0; i < kind.traits.size(); ++i) {
-    const TrialTrait& tt = kind.traits[i];
-    const std::size_t c = first + i;
-    const std::int32_t nloc = counts[tt.site];
-    const std::size_t t = static_cast<std::size_t>(tt.trait - 1);
-    const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, ve);
-    for (std::size_t e = 0; e < entries.nplant(); ++e) {
-      entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);
-    }
-    columns.nlocs[c] = nloc;
-    columns.lsd[c] = lsd;
-    columns.colhead[3 + c] =
-        text_field(TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), 12);
-  }
+  const std::size_t year = static_cast<std::size_t>(state.year);
+  add_value_columns(
+      columns, entries, kind.traits.size(), "field trial",
+      [&](std::size_t i) {
+        // The plot errors of this column's trait, drawn into ERRMEAN.
+        const TrialTrait& tt = kind.traits[i];
+        const std::int32_t nloc = counts[tt.site];
+        const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, ve);
+        return ColumnHead{TRAITNAME.at(year).at(static_cast<std::size_t>(tt.trait - 1)), nloc, lsd};
+      },
+      [&](std::size_t i, std::size_t e) {
+        const int trait = kind.traits[i].trait;
+        return phenotype(trait,
+                         entries.g_ri[e][static_cast<std::size_t>(trait - 1)] + entries.errmean[e]);
+      });
 
   select_from_results_table(con, files, entries, columns,
                             "  Phenotyping done for Year " + int_field(state.year, 1));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tf {
@@ -71,6 +73,22 @@ TEST(Geneffects, MagnitudesAndSigns) {
   // Protein QTL 268 (rank 54) has its protein effect; only Fhb stays 0 below 270.
   EXPECT_NE(cell(qtleff, 268, 2, kProtein), 0.0);
   EXPECT_EQ(cell(qtleff, 268, 2, kFhb), 0.0);
+}
+
+TEST(Geneffects, RatiosHaveTheirSinglePrecisionBits) {
+  // The first protein QTL carries the protein ratio itself, the second Fhb
+  // QTL the square of the Fhb ratio: both to the bit.
+  const auto from_bits = [](std::uint32_t bits) {
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+  };
+  const float protein = from_bits(0x3F79ADD4U);  // 79/81
+  const float fhb = from_bits(0x3F73831FU);      // 39/41
+  QtlEffectTable qtleff(NQTL);
+  geneffects(rows_with_codes({303, 273}), qtleff);
+  EXPECT_EQ(cell(qtleff, 303, 1, kProtein), static_cast<double>(protein));
+  EXPECT_EQ(cell(qtleff, 273, 2, kFhb), static_cast<double>(fhb * fhb));
 }
 
 TEST(Geneffects, ClassTwoSignsFollowParity) {

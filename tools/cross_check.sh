@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The same game on every system: cross-compiles the game for Windows with
-# MinGW-w64, runs its in-process tests under wine, then plays the scripted
+# MinGW-w64, runs its tests under wine, then plays the scripted
 # games of tools/cross/games/ on the Linux build and under wine on the Windows
 # build, each with its seed, and requires the same exit status, and the
 # console output, the error report and Results.csv byte for byte at every
@@ -62,9 +62,9 @@ if grep -q "warning:" "$work/cross-build.log"; then
 fi
 step "Windows build (MinGW-w64, no warnings)"
 
-# --- The in-process tests of the Windows build ---
-ctest --test-dir "$xbuild" --output-on-failure -j"$build_jobs" || fail "in-process tests under wine failed"
-step "in-process tests under wine"
+# --- The tests of the Windows build (in-process, and the genome writer's run) ---
+ctest --test-dir "$xbuild" --output-on-failure -j"$build_jobs" || fail "the tests under wine failed"
+step "tests under wine"
 
 # --- The scripted games ---
 # game_folder DIR FROM: DIR made, with the genome files and FROM's Crosses.csv.

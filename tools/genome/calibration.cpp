@@ -1,4 +1,4 @@
-#include "tools/calibration.h"
+#include "tools/genome/calibration.h"
 
 #include <cmath>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include "game/release.h"
 #include "genetics/evaluation.h"
 #include "state/fixed_data.h"
-#include "tools/line_sampling.h"
+#include "tools/genome/line_sampling.h"
 
 namespace tf {
 

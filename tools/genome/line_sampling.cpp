@@ -1,4 +1,4 @@
-#include "tools/line_sampling.h"
+#include "tools/genome/line_sampling.h"
 
 namespace tf {
 

@@ -17,12 +17,12 @@
 #include "genetics/effects.h"
 #include "genetics/meiosis.h"
 #include "state/fixed_data.h"
-#include "tools/calibration.h"
-#include "tools/genome_files.h"
-#include "tools/genome_layout.h"
-#include "tools/line_sampling.h"
-#include "tools/parent_lines.h"
-#include "tools/training.h"
+#include "tools/genome/calibration.h"
+#include "tools/genome/genome_files.h"
+#include "tools/genome/genome_layout.h"
+#include "tools/genome/line_sampling.h"
+#include "tools/genome/parent_lines.h"
+#include "tools/genome/training.h"
 
 #ifndef TF_DEFAULT_DATA_DIR
 #define TF_DEFAULT_DATA_DIR "data"

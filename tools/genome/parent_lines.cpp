@@ -1,4 +1,4 @@
-#include "tools/parent_lines.h"
+#include "tools/genome/parent_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 
 #include "genetics/effects.h"
 #include "state/fixed_data.h"
-#include "tools/stream_draws.h"
+#include "tools/genome/stream_draws.h"
 
 namespace tf {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/stream_draws.h"
+#include "tools/genome/stream_draws.h"
 
 #include <cmath>
 

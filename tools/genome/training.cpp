@@ -1,4 +1,4 @@
-#include "tools/training.h"
+#include "tools/genome/training.h"
 
 #include <cmath>
 #include <vector>
@@ -6,9 +6,9 @@
 #include "game/genome_data.h"
 #include "genetics/evaluation.h"
 #include "state/fixed_data.h"
-#include "tools/line_sampling.h"
-#include "tools/ridge.h"
-#include "tools/stream_draws.h"
+#include "tools/genome/line_sampling.h"
+#include "tools/genome/ridge.h"
+#include "tools/genome/stream_draws.h"
 
 namespace tf {
 

@@ -1,10 +1,10 @@
-#include "tools/genome_layout.h"
+#include "tools/genome/genome_layout.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
-#include "tools/stream_draws.h"
+#include "tools/genome/stream_draws.h"
 
 namespace tf {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/genome_files.h"
+#include "tools/genome/genome_files.h"
 
 #include <cstdio>
 #include <cstdlib>

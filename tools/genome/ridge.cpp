@@ -1,4 +1,4 @@
-#include "tools/ridge.h"
+#include "tools/genome/ridge.h"
 
 #include <cmath>
 #include <stdexcept>

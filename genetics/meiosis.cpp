@@ -1,6 +1,7 @@
 #include "genetics/meiosis.h"
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -34,8 +35,14 @@ std::uint64_t gather_bits(const std::uint8_t* bytes) {
 float kosambi_fraction(std::int64_t tenths) {
   const std::int64_t centimorgans = tenths / 10;
   const float morgans = static_cast<float>(centimorgans) / 100.0F;
-  const float e = std::pow(kBase, 4.0F * morgans);  // powf: one bit can turn a crossover
-  if (std::isinf(e)) return 0.5F;
+  // The power in double, rounded once to single: powf rounds its own way on
+  // each C library, and one bit can turn a crossover; the double pow is
+  // accurate far below a single's last bit, so the rounded value is the same
+  // everywhere. A power past the single range (over 2218 cM) is the overflow
+  // and gives the limit, before any conversion.
+  const double power = std::pow(static_cast<double>(kBase), static_cast<double>(4.0F * morgans));
+  if (power > static_cast<double>(std::numeric_limits<float>::max())) return 0.5F;
+  const float e = static_cast<float>(power);
   return 0.5F * (e - 1.0F) / (e + 1.0F);
 }
 

@@ -16,7 +16,8 @@ using Gamete = std::array<std::int32_t, NLOCI>;
 
 // The Kosambi fraction for `tenths` tenths of a centimorgan between two loci,
 // in single precision: whole centimorgans (truncated toward zero), Morgans,
-// E = 2.71828^(4 d) by the C library's powf, r = 0.5 (E - 1) / (E + 1).
+// E = 2.71828^(4 d) computed in double and rounded once to single, so that it
+// is the same on every C library, r = 0.5 (E - 1) / (E + 1).
 // A negative distance gives a negative fraction. A distance so long that the
 // power overflows (over 2218 cM) gives the limit 0.5 rather than the NaN of
 // infinity over infinity, which would never recombine.

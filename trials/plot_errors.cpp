@@ -6,9 +6,14 @@
 namespace tf {
 
 float plot_deviate(float u1, float u2) {
-  const float radius = std::sqrt(-2.0F * std::log(u1));
+  // The logarithm and the cosine in double, rounded once to single: the
+  // single-precision functions round their own way on each C library, the
+  // double ones are accurate far below a single's last bit, so the rounded
+  // value is the same everywhere.
+  const float log_u1 = static_cast<float>(std::log(static_cast<double>(u1)));
+  const float radius = std::sqrt(-2.0F * log_u1);
   const float angle = 6.2832F * u2;
-  return radius * std::cos(angle);
+  return radius * static_cast<float>(std::cos(static_cast<double>(angle)));
 }
 
 float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, int trait,

@@ -28,7 +28,9 @@ float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc
 float lsd10(const std::vector<double>& errmean);
 
 // One plot error deviate of unit variance from two fresh uniforms: the cosine
-// branch of Box-Muller, every step in single precision with 6.2832 for 2 pi.
+// branch of Box-Muller in single precision with 6.2832 for 2 pi, but for the
+// logarithm and the cosine, each computed in double and rounded once to
+// single so that it is the same on every C library.
 float plot_deviate(float u1, float u2);
 
 }  // namespace tf

@@ -38,7 +38,8 @@ std::vector<std::int32_t> ref_gamete(const Plant& p, const LocusMap& map, Random
     } else {
       const std::int32_t c = (map[j].position - map[j - 1].position) / 10;
       const float d = static_cast<float>(c) / 100.0F;
-      const float e = std::pow(base, 4.0F * d);
+      const float e =
+          static_cast<float>(std::pow(static_cast<double>(base), static_cast<double>(4.0F * d)));
       const float r = 0.5F * (e - 1.0F) / (e + 1.0F);
       if (ran2(s) <= r) k = 1 - k;
     }

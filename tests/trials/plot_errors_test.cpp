@@ -5,8 +5,10 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <ios>
 #include <vector>
 
+#include "deviate_cases.h"
 #include "genetics/ran2.h"
 
 namespace tf {
@@ -34,6 +36,14 @@ TEST(PlotDeviate, SinglePrecisionCosineBranchWithItsOwnTwoPi) {
   EXPECT_FLOAT_EQ(plot_deviate(0.5F, 0.25F), -4.262212769390317e-06F);
   EXPECT_FLOAT_EQ(plot_deviate(0.1F, 0.1F), 1.7361211776733398F);
   EXPECT_FLOAT_EQ(plot_deviate(0.75F, 0.6F), -0.6136577725410461F);
+}
+
+TEST(PlotDeviate, LogarithmAndCosineRoundedOnceFromDouble) {
+  for (const fixture::DeviateCase& c : fixture::kRoundedOnceDeviates) {
+    SCOPED_TRACE(::testing::Message() << std::hexfloat << c.u1 << ", " << c.u2);
+    const float deviate = plot_deviate(c.u1, c.u2);
+    EXPECT_EQ(deviate, c.deviate) << std::hexfloat << deviate;
+  }
 }
 
 TEST(Nong, OneLocationGivesEachEntryItsSinglePlotError) {

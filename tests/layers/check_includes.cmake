@@ -6,7 +6,7 @@
 #   cmake -DSOURCE_DIR=<tree> -P check_includes.cmake
 
 set(below_text "text/")
-set(below_genetics "genetics/;text/sizes.h")
+set(below_genetics "genetics/")
 set(below_state "state/;genetics/;text/")
 set(below_results "results/;state/;genetics/;text/")
 set(below_trials "trials/;results/;state/;genetics/;text/")

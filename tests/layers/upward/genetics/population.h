@@ -1,3 +1,2 @@
-// Only the fixed sizes of text/ are allowed here.
+// genetics/ uses no other folder.
 #include "text/console.h"
-#include "text/sizes.h"

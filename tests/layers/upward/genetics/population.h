@@ -1,2 +1,5 @@
-// genetics/ uses no other folder.
+// genetics/ uses no other folder: text/ lies beside it, not below.
+#include <vector>
+
+#include "genetics/geno.h"
 #include "text/console.h"

@@ -10,7 +10,6 @@
 #include "support.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
-#include "text/sizes.h"
 
 namespace {
 

@@ -13,7 +13,6 @@
 #include "text/console.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
-#include "text/sizes.h"
 
 namespace {
 

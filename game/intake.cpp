@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "text/sizes.h"
-
 namespace tf {
 
 namespace {

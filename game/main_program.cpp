@@ -11,6 +11,7 @@
 
 #include "game/game.h"
 #include "game/intake.h"
+#include "game/seeder.h"
 #include "game/startup.h"
 #include "game/task_loop.h"
 #include "results/results_table.h"

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "text/sizes.h"
+#include "genetics/genome.h"
 
 namespace tf {
 

@@ -1,4 +1,4 @@
-// The fixed genome model's tables, as the genetic simulation reads them.
+// The fixed genome model's sizes and tables, as the genetic simulation reads them.
 // Trait index t of the dialogue (1 yield, 2 protein, 3 Fhb) is stored at t - 1;
 // genotype class g (1 homozygous for allele 1, 2 homozygous for allele 2,
 // 3 heterozygous) at g - 1.
@@ -8,9 +8,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "text/sizes.h"
-
 namespace tf {
+
+// The genome model's fixed sizes.
+constexpr int NQTL = 400;           // QTL numbers 1..400
+constexpr int NMRK = 512;           // marker numbers 1..512
+constexpr int NLOCI = NQTL + NMRK;  // loci in genome order: 912
+constexpr int NCOEF = NMRK + 1;     // 512 marker effects and the intercept
+constexpr int NPAR = 15;            // parent lines 1..15
+constexpr int NTRAIT = 3;           // trait index 1 yield, 2 protein, 3 Fhb (stored 0..2)
+constexpr int MAJORQTL = 303;       // the major Fhb resistance gene; allele 1 resists
 
 // One row of LOCMAP: locus code (q > 0: QTL q; -m < 0: marker m), chromosome
 // number, map position in tenths of a centimorgan.

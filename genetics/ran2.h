@@ -115,12 +115,4 @@ class StreamBurst {
 // Inline: it is drawn once per locus per gamete, the program's hot path.
 inline float ran2(RandomStream& s) { return StreamBurst(s).next(); }
 
-// The seed of the clock: minus the sum of the local minute, second and
-// millisecond (-1118..0).
-std::int32_t clock_seed();
-
-// Sets the stream's `idum` from the clock. The second argument (the main
-// program's ERRFLAG) is neither read nor written.
-void seeder(RandomStream& s, std::int32_t& errflag);
-
 }  // namespace tf

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "text/sizes.h"
+#include "genetics/genome.h"
 
 namespace tf {
+
+constexpr int NYEAR = 3;  // trial years 1..3
 
 // Dollars per unit, by task code: 0 a cross, 1 a marker test, 2 a prediction,
 // 3 an inbred line, 4 a yield-and-protein plot, 5 an Fhb plot.

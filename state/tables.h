@@ -16,9 +16,13 @@
 #include "genetics/geno.h"
 #include "genetics/genome.h"
 #include "genetics/ran2.h"
-#include "text/sizes.h"
 
 namespace tf {
+
+// The tables' fixed sizes.
+constexpr int MAXCROSSSIZE = 2000;    // F2 plants per cross
+constexpr int MAXCOL = 12;            // value columns of the results table
+constexpr int NCOLHEAD = MAXCOL + 3;  // "Line_ID", "Parent_1", "Parent_2" and one per value column
 
 // The cross tables, created once the records of Crosses.csv are counted.
 struct CrossTables {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "genetics/genome.h"
 #include "genetics/ran2.h"
-#include "text/sizes.h"
 
 namespace tf {
 

@@ -8,7 +8,6 @@
 #include "state/tables.h"
 #include "text/console.h"
 #include "text/file_channel.h"
-#include "text/sizes.h"
 
 namespace tf {
 

@@ -17,7 +17,6 @@
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
 #include "state/fixed_data.h"
-#include "text/sizes.h"
 
 namespace tf {
 namespace {

@@ -138,17 +138,5 @@ TEST(Ran2, SlotEqualsTheDivision) {
   }
 }
 
-TEST(Seeder, SeedComesFromTheClockAndLeavesTheFlag) {
-  RandomStream s = advanced(seeded(-1), 3);
-  std::int32_t errflag = 7;
-  seeder(s, errflag);
-  EXPECT_GE(s.idum, -1118);
-  EXPECT_LE(s.idum, 0);
-  EXPECT_EQ(errflag, 7);
-  const std::int32_t seed = clock_seed();
-  EXPECT_GE(seed, -1118);
-  EXPECT_LE(seed, 0);
-}
-
 }  // namespace
 }  // namespace tf

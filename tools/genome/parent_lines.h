@@ -6,7 +6,6 @@
 
 #include "genetics/genome.h"
 #include "genetics/ran2.h"
-#include "text/sizes.h"
 
 namespace tf {
 

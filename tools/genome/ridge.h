@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "genetics/genome.h"
-#include "text/sizes.h"
 
 namespace tf {
 

@@ -1,3 +1,6 @@
-// Only the fixed sizes of text/ are allowed here.
+// genetics/ may use text/ below it, and nothing above it.
+#include <vector>
+
+#include "genetics/geno.h"
+#include "state/tables.h"
 #include "text/console.h"
-#include "text/sizes.h"

@@ -1,0 +1,2 @@
+// Reached by a relative include from trials/, which may use results/.
+#include "state/tables.h"

@@ -1,0 +1,2 @@
+// A folder beside, through the include path.
+#include <trials/trial.h>

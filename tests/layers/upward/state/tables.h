@@ -1,0 +1,3 @@
+// A folder above.
+#include "genetics/geno.h"
+#include "results/readback.h"

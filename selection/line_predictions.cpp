@@ -8,9 +8,13 @@
 namespace tf {
 
 void gwsri(Console& con, FileChannel& files, EntryTable& entries, ResultColumns& columns) {
-  add_value_columns(
-      columns, entries, NTRAIT, "gwsri", [](std::size_t t) { return ColumnHead{TRAITNAME[0][t]}; },
-      [&entries](std::size_t t, std::size_t e) { return entries.pred_ri[e][t]; });
+  const std::size_t first = add_value_columns(columns, NTRAIT, "gwsri");
+  for (std::size_t t = 0; t < NTRAIT; ++t) {
+    for (std::size_t e = 0; e < entries.nplant(); ++e) {
+      entries.pheno[e][first + t] = entries.pred_ri[e][t];
+    }
+    set_column_head(columns, first + t, TRAITNAME[0][t]);
+  }
 
   select_from_results_table(con, files, entries, columns, "  Genomewide predictions done");
 }

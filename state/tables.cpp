@@ -38,22 +38,20 @@ ResultColumns::ResultColumns() {
   colhead[2] = text_field("Parent_2", 12);
 }
 
-void add_value_columns(ResultColumns& columns, EntryTable& entries, std::size_t count,
-                       const char* who, const std::function<ColumnHead(std::size_t)>& head,
-                       const std::function<double(std::size_t, std::size_t)>& value) {
+std::size_t add_value_columns(ResultColumns& columns, std::size_t count, const char* who) {
   const std::size_t first = static_cast<std::size_t>(columns.ncol);
   if (first + count > static_cast<std::size_t>(MAXCOL)) {
     throw std::logic_error(std::string(who) + ": no room for its value columns");
   }
   columns.ncol += static_cast<std::int32_t>(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t c = first + i;
-    const ColumnHead h = head(i);
-    for (std::size_t e = 0; e < entries.nplant(); ++e) entries.pheno[e][c] = value(i, e);
-    columns.colhead[3 + c] = text_field(h.name, 12);
-    columns.nlocs[c] = h.nlocs;
-    columns.lsd[c] = h.lsd;
-  }
+  return first;
+}
+
+void set_column_head(ResultColumns& columns, std::size_t c, std::string_view name,
+                     std::int32_t nlocs, float lsd) {
+  columns.colhead[3 + c] = text_field(name, 12);
+  columns.nlocs[c] = nlocs;
+  columns.lsd[c] = lsd;
 }
 
 }  // namespace tf

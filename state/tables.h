@@ -8,7 +8,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,21 +69,16 @@ struct ResultColumns {
   ResultColumns();
 };
 
-// The heading of one value column: the name shown in COLHEAD (set in 12
-// characters), NLOCS and LSD(10%), the last two 0 for a prediction column.
-struct ColumnHead {
-  std::string_view name;
-  std::int32_t nlocs = 0;
-  float lsd = 0.0F;
-};
+// Appends `count` value columns to the results table after the NCOL in use
+// and returns the index of the first; the caller fills their PHENO cells and
+// heads. When they would pass MAXCOL, throws logic_error naming `who`, before
+// anything changes.
+std::size_t add_value_columns(ResultColumns& columns, std::size_t count, const char* who);
 
-// Appends `count` value columns to the results table after the NCOL in use,
-// one after the other: for new column i (0-based), head(i) gives its heading,
-// then value(i, e) the PHENO value of entry index e. When they would pass
-// MAXCOL, throws logic_error naming `who`, before anything changes.
-void add_value_columns(ResultColumns& columns, EntryTable& entries, std::size_t count,
-                       const char* who, const std::function<ColumnHead(std::size_t)>& head,
-                       const std::function<double(std::size_t, std::size_t)>& value);
+// The head of value column `c`: its name in COLHEAD (set in 12 characters),
+// NLOCS and LSD(10%), both 0 for a prediction column.
+void set_column_head(ResultColumns& columns, std::size_t c, std::string_view name,
+                     std::int32_t nlocs = 0, float lsd = 0.0F);
 
 // The game state: scalars of the main program.
 struct GameState {

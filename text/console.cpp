@@ -46,17 +46,9 @@ void Console::enter_wait() {
 
 Answer Console::answer_prompt(std::string_view prompt_text, std::int32_t& answer) {
   prompt(prompt_text);
-  switch (read_value(in_, Item::integer(answer))) {
-    case ValueRead::kEnd:
-      break;
-    case ValueRead::kValue:
-      return Answer::kValue;
-    case ValueRead::kNull:
-      return Answer::kNull;
-    case ValueRead::kUnreadable:
-      return Answer::kUnreadable;
-  }
-  throw FatalIoError::past_end(kReadOperation);
+  const Answer got = read_value(in_, Item::integer(answer));
+  if (got == ValueRead::kEnd) throw FatalIoError::past_end(kReadOperation);
+  return got;
 }
 
 }  // namespace tf

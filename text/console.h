@@ -13,12 +13,10 @@
 
 namespace tf {
 
-// What an answer prompt got.
-enum class Answer {
-  kValue,       // an integer was read into the answer
-  kNull,        // a null value: the answer keeps its previous value
-  kUnreadable,  // not an integer (the caller asks again in its own way)
-};
+// What an answer prompt got: the integer's value, a null value (the answer
+// keeps its previous one) or an unreadable value (the caller asks again in
+// its own way); never kEnd, as the end of the input ends the run.
+using Answer = ValueRead;
 
 class Console {
  public:

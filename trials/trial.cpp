@@ -110,21 +110,19 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
     con.spacer();
   }
 
-  const std::size_t year = static_cast<std::size_t>(state.year);
-  add_value_columns(
-      columns, entries, kind.traits.size(), "field trial",
-      [&](std::size_t i) {
-        // The plot errors of this column's trait, drawn into ERRMEAN.
-        const TrialTrait& tt = kind.traits[i];
-        const std::int32_t nloc = counts[tt.site];
-        const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, ve);
-        return ColumnHead{TRAITNAME.at(year).at(static_cast<std::size_t>(tt.trait - 1)), nloc, lsd};
-      },
-      [&](std::size_t i, std::size_t e) {
-        const int trait = kind.traits[i].trait;
-        return phenotype(trait,
-                         entries.g_ri[e][static_cast<std::size_t>(trait - 1)] + entries.errmean[e]);
-      });
+  const std::size_t first = add_value_columns(columns, kind.traits.size(), "field trial");
+  for (std::size_t i = 0; i < kind.traits.size(); ++i) {
+    const TrialTrait& tt = kind.traits[i];
+    const std::size_t c = first + i;
+    const std::int32_t nloc = counts[tt.site];
+    const std::size_t t = static_cast<std::size_t>(tt.trait - 1);
+    const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, ve);
+    for (std::size_t e = 0; e < entries.nplant(); ++e) {
+      entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);
+    }
+    set_column_head(columns, c, TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), nloc,
+                    lsd);
+  }
 
   select_from_results_table(con, files, entries, columns,
                             "  Phenotyping done for Year " + int_field(state.year, 1));

@@ -39,7 +39,7 @@ struct Targets {
 
 void check_lines(const std::string& text) {
   std::istringstream in(text);
-  tf::LineSource source(in);
+  tf::LineSource source(in, "Reading the fuzzer's input");
   std::string line;
   while (source.next_line(line)) {
     require(line.find_first_of("\r\n\t") == std::string::npos,
@@ -65,7 +65,7 @@ void read_all(const std::string& text, const std::string& kinds) {
   }
 
   std::istringstream in(text);
-  tf::LineSource source(in);
+  tf::LineSource source(in, "Reading the fuzzer's input");
   for (;;) {
     for (std::size_t i = 0; i < kinds.size(); ++i) {
       t.ints[i] = kIntMark;

@@ -11,9 +11,10 @@ namespace tf {
 
 namespace {
 
-// Every line is read by itself, from the line already held, so that a faulty
-// row can be named by its line number; a line that holds no value (kEnd) is
-// an empty line or a line of blanks.
+// Each row's first value is read in free format from the rows on: blank
+// lines are passed over, and a quoted value that opens on a row and closes
+// on a later one takes those rows with it. A row without a value before the
+// end of the file reads as kEnd.
 
 // Step B's check of the open file: every header row is read, whatever the
 // rows before it gave.
@@ -21,12 +22,9 @@ bool headers_match(LineSource& source, const ReadbackLayout& layout) {
   bool match = true;
   std::string line;
   for (const HeaderCheck& check : layout.headers) {
-    ValueRead found = ValueRead::kEnd;
     std::string value;
-    while (found == ValueRead::kEnd && source.next_line(line)) {
-      found = read_value(line, Item::text(value, check.width));
-    }
-    if (found != ValueRead::kValue || value != text_field(check.expected, check.width)) {
+    if (read_value(source, Item::text(value, check.width), line) != ValueRead::kValue ||
+        value != text_field(check.expected, check.width)) {
       match = false;
     }
   }
@@ -35,10 +33,9 @@ bool headers_match(LineSource& source, const ReadbackLayout& layout) {
 
 // Step C's count: the lines after the header rows, empty ones included.
 std::int64_t count_data_lines(LineSource& source, const ReadbackLayout& layout) {
-  std::int64_t lines = 0;
   std::string line;
-  while (source.next_line(line)) ++lines;
-  return lines - static_cast<std::int64_t>(layout.headers.size());
+  while (source.next_line(line)) continue;
+  return source.lines_taken() - static_cast<std::int64_t>(layout.headers.size());
 }
 
 // Step D's reading of the open file: up to `ndata` rows with a first value
@@ -47,22 +44,17 @@ std::int64_t count_data_lines(LineSource& source, const ReadbackLayout& layout) 
 std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int64_t ndata,
                       std::vector<char>& marked) {
   std::string line;
-  std::int64_t line_number = 0;
-  std::size_t headers_left = layout.headers.size();
   std::string discarded;
-  while (headers_left > 0 && source.next_line(line)) {
-    ++line_number;
-    if (read_value(line, Item::text(discarded, 12)) != ValueRead::kEnd) --headers_left;
+  for (std::size_t h = 0; h < layout.headers.size(); ++h) {
+    if (read_value(source, Item::text(discarded, 12), line) == ValueRead::kEnd) return 0;
   }
-  std::int64_t reads = 0;
   std::int32_t id = 0;
-  while (reads < ndata && source.next_line(line)) {
-    ++line_number;
-    switch (read_value(line, Item::integer(id))) {
+  for (std::int64_t reads = 0; reads < ndata; ++reads) {
+    switch (read_value(source, Item::integer(id), line)) {
       case ValueRead::kEnd:
-        continue;
+        return 0;
       case ValueRead::kUnreadable:
-        return line_number;
+        return source.lines_taken();
       case ValueRead::kValue:
         if (id >= 1 && static_cast<std::size_t>(id) <= marked.size()) {
           marked[static_cast<std::size_t>(id) - 1] = 1;
@@ -72,7 +64,6 @@ std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int
         // The ID of the row before stays and would only be marked again.
         break;
     }
-    ++reads;
   }
   return 0;
 }

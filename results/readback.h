@@ -15,6 +15,10 @@
 //  - too few rows with a value, or a header row whose first field is empty,
 //    fails the header check;
 //  - empty lines and lines of blanks are passed over and hold no ID;
+//  - a quoted first value runs over line ends to its closing quote, as a
+//    spreadsheet saves a cell with a line break, and the next row begins
+//    after the line where it closed; a quote that never closes runs to the
+//    end of the file;
 //  - a row whose first value is not an integer is reported with its line
 //    number ("  Row 7 of the CSV file does not begin with a Line_ID number")
 //    and the dialogue goes back to A;

@@ -19,7 +19,7 @@ void written(std::ostream& out) {
 }  // namespace
 
 Console::Console(std::istream& in, std::ostream& out)
-    : in_(in, LineSource::LastFragment::kIsEnd), out_(&out) {}
+    : in_(in, kReadOperation, LineSource::LastFragment::kIsEnd), out_(&out) {}
 
 void Console::free_line(std::string_view text) {
   *out_ << ' ' << text << '\n';

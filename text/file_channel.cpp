@@ -1,6 +1,7 @@
 #include "text/file_channel.h"
 
 #include <cerrno>
+#include <new>
 #include <system_error>
 #include <utility>
 
@@ -24,7 +25,7 @@ using OwnedFile = std::unique_ptr<std::FILE, FileCloser>;
 
 struct FileChannel::Reading {
   Reading(OwnedFile in, std::string operation)
-      : file(std::move(in)), buffer(file.get(), std::move(operation)), lines(buffer) {}
+      : file(std::move(in)), buffer(file.get(), operation), lines(buffer, std::move(operation)) {}
 
   OwnedFile file;
   ReadBuffer buffer;  // a failed read throws the fatal report out of it
@@ -115,7 +116,11 @@ bool FileChannel::try_open_write(const std::string& name) {
 }
 
 void FileChannel::write(std::string_view text) {
-  buffer_.append(text);
+  try {
+    buffer_.append(text);
+  } catch (const std::bad_alloc&) {
+    throw FatalIoError::system(ENOMEM, operation("Writing"));
+  }
   if (buffer_.size() >= kWriteBlock) flush_buffer();
 }
 

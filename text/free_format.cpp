@@ -1,11 +1,15 @@
 #include "text/free_format.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <limits>
+#include <new>
 #include <string>
+
+#include "text/fatal.h"
 
 namespace tf {
 
@@ -14,18 +18,30 @@ bool LineSource::next_line(std::string& line) {
   line.clear();
   Traits::int_type c = in_->sbumpc();
   if (Traits::eq_int_type(c, Traits::eof())) return false;
-  for (; !Traits::eq_int_type(c, Traits::eof()); c = in_->sbumpc()) {
-    const char byte = Traits::to_char_type(c);
-    if (byte == '\n') return true;
-    if (byte == '\r') continue;
-    if (byte == '\t') {
-      line.append(8 - line.size() % 8, ' ');
-    } else {
-      line.push_back(byte);
+  try {
+    for (; !Traits::eq_int_type(c, Traits::eof()); c = in_->sbumpc()) {
+      const char byte = Traits::to_char_type(c);
+      if (byte == '\n') {
+        ++lines_taken_;
+        return true;
+      }
+      if (byte == '\r') continue;
+      if (byte == '\t') {
+        line.append(8 - line.size() % 8, ' ');
+      } else {
+        line.push_back(byte);
+      }
     }
+  } catch (const std::bad_alloc&) {
+    // The line could not grow: its storage goes first, so that the report
+    // can be made.
+    std::string().swap(line);
+    throw FatalIoError::system(ENOMEM, operation_);
   }
   // The input ended inside a line.
-  return last_ == LastFragment::kIsLine;
+  if (last_ == LastFragment::kIsEnd) return false;
+  ++lines_taken_;
+  return true;
 }
 
 Item Item::integer(std::int32_t& target) {
@@ -161,20 +177,20 @@ bool assign(Item& item, const Value& value) {
 // What the next step of a read found.
 enum class Found { kValues, kSlash, kEnd, kUnreadable };
 
-// The lines of one read and the position in the line being read: the lines
-// of a source, or a single line that the caller holds.
+// The lines of one read and the position in the line being read.
+// `text_length`: the most characters that any text item of the read keeps.
 class Scanner {
  public:
-  explicit Scanner(LineSource& source) : source_(&source) {}
-  explicit Scanner(std::string_view line) : line_(line) {}
+  Scanner(LineSource& source, std::string& held, std::size_t text_length)
+      : source_(&source), held_(&held), text_length_(text_length) {}
 
   bool next_line() {
     pos_ = 0;
-    if (source_ == nullptr || !source_->next_line(held_)) {
+    if (!source_->next_line(*held_)) {
       line_ = {};
       return false;
     }
-    line_ = held_;
+    line_ = *held_;
     return true;
   }
 
@@ -238,7 +254,8 @@ class Scanner {
   }
 
   // The text after an opening `mark` up to the next single one, over line
-  // ends (which add nothing to the text); false when the source ends first.
+  // ends (which add nothing to the text), of which no item keeps more than
+  // its first text_length_ characters; false when the source ends first.
   bool read_quoted(char mark, std::string& text) {
     ++pos_;
     for (;;) {
@@ -247,14 +264,11 @@ class Scanner {
         continue;
       }
       const char c = line_[pos_++];
-      if (c != mark) {
-        text.push_back(c);
-      } else if (pos_ < line_.size() && line_[pos_] == mark) {
-        text.push_back(mark);
-        ++pos_;
-      } else {
-        return true;
+      if (c == mark) {
+        if (pos_ == line_.size() || line_[pos_] != mark) return true;
+        ++pos_;  // a doubled mark stands for one
       }
+      if (text.size() < text_length_) text.push_back(c);
     }
   }
 
@@ -264,16 +278,25 @@ class Scanner {
 
   static constexpr long long kMaxCount = std::numeric_limits<std::int32_t>::max();
 
-  LineSource* source_ = nullptr;
-  std::string held_;       // the line read from the source
+  LineSource* source_;
+  std::string* held_;      // the line read from the source
+  std::size_t text_length_;
   std::string_view line_;  // the line being read
   std::size_t pos_ = 0;
   bool after_value_ = false;
 };
 
-// The values of one read for `items`, from the scanner's current line on.
-ReadOutcome read_items(Scanner& scanner, std::vector<Item>& items) {
-  for (Item& item : items) item.assigned = false;
+// One read of `items` from `source`, its lines held in `line`.
+ReadOutcome read_lines(LineSource& source, std::string& line, std::vector<Item>& items) {
+  std::size_t text_length = 0;
+  for (Item& item : items) {
+    item.assigned = false;
+    if (item.kind == Item::Kind::kText && item.length > 0) {
+      text_length = std::max(text_length, static_cast<std::size_t>(item.length));
+    }
+  }
+  Scanner scanner(source, line, text_length);
+  if (!scanner.next_line()) return ReadOutcome::kEnd;
   std::size_t next = 0;
   while (next < items.size()) {
     long long count = 0;
@@ -297,6 +320,17 @@ ReadOutcome read_items(Scanner& scanner, std::vector<Item>& items) {
   return ReadOutcome::kMade;
 }
 
+// The read, with memory that runs out anywhere in it (a line, a value)
+// reported as a failure of the source's read once the held line is let go.
+ReadOutcome read_items(LineSource& source, std::string& line, std::vector<Item>& items) {
+  try {
+    return read_lines(source, line, items);
+  } catch (const std::bad_alloc&) {
+    std::string().swap(line);
+    throw FatalIoError::system(ENOMEM, source.operation());
+  }
+}
+
 ValueRead value_read(ReadOutcome outcome, const Item& item) {
   switch (outcome) {
     case ReadOutcome::kEnd:
@@ -312,27 +346,18 @@ ValueRead value_read(ReadOutcome outcome, const Item& item) {
 }  // namespace
 
 ReadOutcome read_free(LineSource& source, std::vector<Item>& items) {
-  Scanner scanner(source);
-  if (!scanner.next_line()) {
-    for (Item& item : items) item.assigned = false;
-    return ReadOutcome::kEnd;
-  }
-  return read_items(scanner, items);
-}
-
-ReadOutcome read_free(std::string_view line, std::vector<Item>& items) {
-  Scanner scanner(line);
-  return read_items(scanner, items);
+  std::string line;
+  return read_items(source, line, items);
 }
 
 ValueRead read_value(LineSource& source, Item item) {
-  std::vector<Item> items{item};
-  return value_read(read_free(source, items), items[0]);
+  std::string line;
+  return read_value(source, item, line);
 }
 
-ValueRead read_value(std::string_view line, Item item) {
+ValueRead read_value(LineSource& source, Item item, std::string& line) {
   std::vector<Item> items{item};
-  return value_read(read_free(line, items), items[0]);
+  return value_read(read_items(source, line, items), items[0]);
 }
 
 ReadOutcome read_line(LineSource& source) {

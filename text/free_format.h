@@ -6,7 +6,9 @@
 // lines are passed over; a comma with no value before it is a null value (the
 // item keeps its old value); a slash ends the read; r*v repeats v for r items
 // and r* gives r null values; texts may be quoted with ' or " (a doubled mark
-// stands for one mark, a quoted text may run over line ends).
+// stands for one mark, a quoted text may run over line ends, which add
+// nothing to it). A read holds one line at a time and, of a text, no more
+// than its item's length, however many lines a quoted text runs over.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tf {
@@ -26,24 +29,36 @@ namespace tf {
 //
 // The bytes are taken from the stream's buffer directly, so that nothing
 // stands between a failure and the reader: an exception of the buffer (a
-// refused read) or of the line's growth (memory exhausted) reaches the
-// caller as it was thrown, never as the end of the input. A line is held
-// once, in the caller's string.
+// refused read) reaches the caller as it was thrown, never as the end of the
+// input. A line is held once, in the caller's string. Memory that runs out
+// while a line is held is the fatal report of the source's read operation
+// ("Reading a line from the console"), once the partial line has been let go.
 class LineSource {
  public:
   enum class LastFragment { kIsLine, kIsEnd };
 
-  explicit LineSource(std::streambuf& in, LastFragment last = LastFragment::kIsLine)
-      : in_(&in), last_(last) {}
-  explicit LineSource(std::istream& in, LastFragment last = LastFragment::kIsLine)
-      : LineSource(*in.rdbuf(), last) {}
+  // `operation`: the third line of the fatal report for a read of this
+  // source.
+  LineSource(std::streambuf& in, std::string operation,
+             LastFragment last = LastFragment::kIsLine)
+      : in_(&in), operation_(std::move(operation)), last_(last) {}
+  LineSource(std::istream& in, std::string operation, LastFragment last = LastFragment::kIsLine)
+      : LineSource(*in.rdbuf(), std::move(operation), last) {}
 
   // The next line into `line`; false when the source has no line left.
   bool next_line(std::string& line);
 
+  // How many lines have been taken: the number, counted from 1, of the line
+  // taken last.
+  std::int64_t lines_taken() const { return lines_taken_; }
+
+  const std::string& operation() const { return operation_; }
+
  private:
   std::streambuf* in_;
+  std::string operation_;
   LastFragment last_;
+  std::int64_t lines_taken_ = 0;
 };
 
 // One item of a read: a 32-bit integer, a double-precision real or a text of
@@ -74,11 +89,6 @@ enum class ReadOutcome {
 // unreadable value or the end of the source keep it.
 ReadOutcome read_free(LineSource& source, std::vector<Item>& items);
 
-// A read of `items` from `line` alone, as from a source that holds only that
-// line: kEnd when the line holds no value (it is empty or blank, or a quoted
-// text is not closed on it).
-ReadOutcome read_free(std::string_view line, std::vector<Item>& items);
-
 // A read with no items: takes one line and ignores it (kMade), or kEnd.
 ReadOutcome read_line(LineSource& source);
 
@@ -90,7 +100,9 @@ enum class ValueRead {
   kEnd,         // no value: the source had no line left, or the line none
 };
 
+// One read of `item`. `line` holds the lines the read takes and may be
+// handed to every read of a loop, so that its storage serves them all.
 ValueRead read_value(LineSource& source, Item item);
-ValueRead read_value(std::string_view line, Item item);
+ValueRead read_value(LineSource& source, Item item, std::string& line);
 
 }  // namespace tf

@@ -224,7 +224,8 @@ TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
 }
 
 // Memory that runs out outside the table groups (here a single line of
-// 400 MB) ends the run with the report, never with an abort.
+// 400 MB of Crosses.csv) ends the run with the report of that read, never
+// with an abort.
 TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
   if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
@@ -234,7 +235,8 @@ TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
   const auto run = run_with_memory_limit(dir, "\n");
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,
-            "? System Error:\n? " + std::string(std::strerror(ENOMEM)) + "\n? Allocating memory\n");
+            "? System Error:\n? " + std::string(std::strerror(ENOMEM)) +
+                "\n? Reading Crosses.csv on the file channel\n");
 }
 
 // Runs the built program through the shell as `command_tail` says (its

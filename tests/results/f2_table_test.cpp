@@ -116,6 +116,18 @@ TEST(F2ReadBack, EditedFilesGiveTheKeepSetAndTheDialogue) {
        {kHeaderRow + "1\n\nPlant_ID,x\n", good},
        {1, 9},
        kStepA + "  Row 4 of the CSV file does not begin with a Plant_ID number\n" + kStepA},
+      {"the header cell quoted over one line end",
+       {"\"Plant_ID\n\",Parent_1,Parent_2\n5\n2\n"},
+       {2, 5},
+       kStepA},
+      {"the header cell quoted over several line ends, a decimal number after them",
+       {"\"Plant_\r\n\nID  \n\",Parent_1\n1\n2.5\n", good},
+       {1, 9},
+       kStepA + "  Row 6 of the CSV file does not begin with a Plant_ID number\n" + kStepA},
+      {"an unclosed quote above the header row",
+       {"\"junk\n" + kExample, good},
+       {1, 9},
+       kStepA + kChanged + kStepA},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -152,6 +152,28 @@ std::vector<Case> cases() {
        {bytes(kHeader + "\"3\"\n"), bytes(kGood)},
        {3, 12},
        kStepA + row_message(4) + kStepA},
+      // A cell with a line break in it, as spreadsheets save it: the quoted
+      // first value goes on over the line ends to its closing quote.
+      {"header row 1 quoted over one line end",
+       {bytes("\"--\n\"          ,--          ,[N_Locs=>]  ,  4\n" + kRow2 + kRow3 + "3\n7\n")},
+       {3, 7},
+       kStepA},
+      {"header row 3 quoted over several line ends, a wrong ID after them",
+       {bytes(kRow1 + kRow2 + "\"Line\n\n_ID\r\n\",Parent_1\n3\nx\n"), bytes(kGood)},
+       {3, 12},
+       kStepA + row_message(8) + kStepA},
+      {"a data row's quote over line ends",
+       {bytes(kHeader + "3\n\"7\n\"\n12\n"), bytes(kGood)},
+       {3, 12},
+       kStepA + row_message(5) + kStepA},
+      {"an unclosed quote above the header rows, then corrected",
+       {bytes("\"junk\n" + kWritten), bytes(kGood)},
+       {3, 12},
+       kStepA + kCorrection},
+      {"an unclosed quote in header row 2, then corrected",
+       {bytes(kRow1 + "\"--,x\n" + kRow3 + "3\n"), bytes(kGood)},
+       {3, 12},
+       kStepA + kCorrection},
   };
 }
 

@@ -1,7 +1,13 @@
 #include "support/failing_allocation.h"
 
+#include <gtest/gtest.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <new>
+
+#include "text/fatal.h"
 
 namespace {
 std::size_t fail_from = 0;  // 0: no request fails
@@ -12,6 +18,19 @@ namespace tf::test {
 FailingAllocations::FailingAllocations(std::size_t from_bytes) { fail_from = from_bytes; }
 
 FailingAllocations::~FailingAllocations() { fail_from = 0; }
+
+void expect_memory_report(std::size_t from_bytes, const std::function<void()>& body,
+                          const std::string& operation) {
+  const FailingAllocations fail(from_bytes);
+  try {
+    body();
+    ADD_FAILURE() << "no failure: " << operation;
+  } catch (const FatalIoError& e) {
+    EXPECT_EQ(e.header(), "System Error:");
+    EXPECT_EQ(e.message(), std::strerror(ENOMEM));
+    EXPECT_EQ(e.operation(), operation);
+  }
+}
 
 }  // namespace tf::test
 

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <string>
 
 namespace tf::test {
 
@@ -15,5 +17,11 @@ class FailingAllocations {
   FailingAllocations(const FailingAllocations&) = delete;
   FailingAllocations& operator=(const FailingAllocations&) = delete;
 };
+
+// Runs `body` while every request of `from_bytes` or more fails, and
+// requires it to end with the fatal report of exhausted memory in the
+// operation `operation` ("Reading a line from the console").
+void expect_memory_report(std::size_t from_bytes, const std::function<void()>& body,
+                          const std::string& operation);
 
 }  // namespace tf::test

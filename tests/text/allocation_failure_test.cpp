@@ -1,5 +1,5 @@
-// Memory that runs out inside a console read is reported as exhausted
-// memory, never taken for the end of the input.
+// Memory that runs out inside a console read is reported as a failure of
+// that read, never taken for the end of the input.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include "support/dialogue.h"
 #include "support/failing_allocation.h"
 #include "text/console.h"
+#include "text/file_channel.h"
 
 namespace tf {
 namespace {
@@ -29,20 +30,35 @@ TEST(ConsoleAllocation, LongLineIsReadWhenMemoryAllowsIt) {
   EXPECT_EQ(answer, 3);
 }
 
-TEST(ConsoleAllocation, ExhaustedMemoryInsideALineLeavesTheRead) {
+TEST(ConsoleAllocation, ExhaustedMemoryInsideALineIsAFailedConsoleRead) {
   for (const bool enter_wait : {false, true}) {
     SCOPED_TRACE(enter_wait ? "Enter wait" : "answer prompt");
     std::istringstream in(kLongLineThen3);
     std::ostringstream out;
     Console con(in, out);
     std::int32_t answer = 0;
-    const FailingAllocations fail(1u << 20);
-    if (enter_wait) {
-      EXPECT_THROW(con.enter_wait(), std::bad_alloc);
-    } else {
-      EXPECT_THROW(con.answer_prompt("  Task : ", answer), std::bad_alloc);
-    }
+    test::expect_memory_report(
+        1u << 20,
+        [&] {
+          if (enter_wait) {
+            con.enter_wait();
+          } else {
+            con.answer_prompt("  Task : ", answer);
+          }
+        },
+        "Reading a line from the console");
   }
+}
+
+// A write to the file channel that cannot be gathered is a failed write of
+// that file.
+TEST(FileAllocation, ExhaustedMemoryInsideAWriteIsAFailedFileWrite) {
+  test::TempDir dir;
+  FileChannel files(dir.path());
+  ASSERT_TRUE(files.try_open_write("Results.csv"));
+  const std::string row(2u << 20, '9');
+  test::expect_memory_report(
+      1u << 20, [&] { files.write(row); }, "Writing Results.csv on the file channel");
 }
 
 // The whole run: the banner, the wait for Crosses.csv, whose line cannot be
@@ -61,7 +77,7 @@ TEST(ConsoleAllocation, ExhaustedMemoryAtAWaitEndsTheRunWithItsReport) {
   EXPECT_EQ(err.str(),
             "? System Error:\n"
             "? Cannot allocate memory\n"
-            "? Allocating memory\n");
+            "? Reading a line from the console\n");
   EXPECT_NE(out.str().find("  The CROSSES.CSV file cannot be found\n"), std::string::npos);
 }
 

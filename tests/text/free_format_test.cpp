@@ -16,7 +16,7 @@ namespace {
 // An in-memory source of lines.
 class Lines {
  public:
-  explicit Lines(const std::string& bytes) : in_(bytes), source_(in_) {}
+  explicit Lines(const std::string& bytes) : in_(bytes), source_(in_, "Reading the lines") {}
   LineSource& source() { return source_; }
 
   std::vector<std::string> all() {
@@ -85,7 +85,7 @@ class FailingAfterFirstLine : public std::streambuf {
 TEST(LineSourceTest, FailureOfTheBufferLeavesTheReadAsThrown) {
   for (const auto last : {LineSource::LastFragment::kIsLine, LineSource::LastFragment::kIsEnd}) {
     FailingAfterFirstLine buffer;
-    LineSource source(buffer, last);
+    LineSource source(buffer, "Reading the buffer", last);
     std::string line;
     ASSERT_TRUE(source.next_line(line));
     EXPECT_EQ(line, "1");
@@ -93,40 +93,48 @@ TEST(LineSourceTest, FailureOfTheBufferLeavesTheReadAsThrown) {
   }
 }
 
-// One value read from a line already held is the value that a source
-// holding only that line gives.
-TEST(ReadValueTest, HeldLineReadsLikeASourceOfThatLine) {
-  struct Case {
-    std::string line;
-    ValueRead integer;
-    ValueRead text;
-  };
-  const Case cases[] = {
-      {"12, 3", ValueRead::kValue, ValueRead::kValue},
-      {"   ", ValueRead::kEnd, ValueRead::kEnd},
-      {"", ValueRead::kEnd, ValueRead::kEnd},
-      {",5", ValueRead::kNull, ValueRead::kNull},
-      {"/", ValueRead::kNull, ValueRead::kNull},
-      {"Line_ID,x", ValueRead::kUnreadable, ValueRead::kValue},
-      {"\"--\",", ValueRead::kUnreadable, ValueRead::kValue},
-      {"\"open", ValueRead::kUnreadable, ValueRead::kEnd},  // a quote not closed on the line
-      {"2*7", ValueRead::kValue, ValueRead::kValue},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "line: " << testing::PrintToString(c.line));
-    std::int32_t held_int = 5;
-    std::int32_t source_int = 5;
-    EXPECT_EQ(read_value(c.line, Item::integer(held_int)), c.integer);
-    Lines one(c.line + "\n");
-    EXPECT_EQ(read_value(one.source(), Item::integer(source_int)), c.integer);
-    EXPECT_EQ(held_int, source_int);
-    std::string held_text = "old";
-    std::string source_text = "old";
-    EXPECT_EQ(read_value(c.line, Item::text(held_text, 7)), c.text);
-    Lines again(c.line + "\n");
-    EXPECT_EQ(read_value(again.source(), Item::text(source_text, 7)), c.text);
-    EXPECT_EQ(held_text, source_text);
-  }
+// Reads of one value each, through one line buffer: every read begins on
+// the line after the last one taken, and the source counts the lines.
+TEST(ReadValueTest, EachValueFromTheLinesAfterTheLastRead) {
+  Lines lines("\"--\n\"   ,x\n\n'Line\n\n_ID' y\n 7,8\n\"9\"\n");
+  std::string line;
+  std::string text;
+  EXPECT_EQ(read_value(lines.source(), Item::text(text, 2), line), ValueRead::kValue);
+  EXPECT_EQ(text, "--");
+  EXPECT_EQ(lines.source().lines_taken(), 2);  // the quote closed on line 2
+  EXPECT_EQ(read_value(lines.source(), Item::text(text, 7), line), ValueRead::kValue);
+  EXPECT_EQ(text, "Line_ID");
+  EXPECT_EQ(lines.source().lines_taken(), 6);
+  std::int32_t id = 0;
+  EXPECT_EQ(read_value(lines.source(), Item::integer(id), line), ValueRead::kValue);
+  EXPECT_EQ(id, 7);
+  EXPECT_EQ(read_value(lines.source(), Item::integer(id), line), ValueRead::kUnreadable);
+  EXPECT_EQ(lines.source().lines_taken(), 8);
+  EXPECT_EQ(read_value(lines.source(), Item::integer(id), line), ValueRead::kEnd);
+}
+
+// A quoted text keeps no more than its item's length, however far it runs;
+// a doubled mark beyond that length still stands for one mark.
+TEST(ReadValueTest, LongQuotedTextIsCutToItsItem) {
+  const std::string long_run(100000, 'x');
+  Lines lines("'ab" + long_run + "\n" + long_run + "''" + long_run + "' 5\nnext\n");
+  std::string text;
+  std::string line;
+  EXPECT_EQ(read_value(lines.source(), Item::text(text, 4), line), ValueRead::kValue);
+  EXPECT_EQ(text, "abxx");
+  EXPECT_EQ(lines.source().lines_taken(), 2);
+  EXPECT_EQ(read_value(lines.source(), Item::text(text, 4), line), ValueRead::kValue);
+  EXPECT_EQ(text, "next");
+}
+
+// A quote that never closes runs to the end of the source: no value.
+TEST(ReadValueTest, UnclosedQuoteRunsToTheEnd) {
+  Lines lines("\"junk\n--,x\n--,y\nLine_ID\n");
+  std::string text = "old";
+  EXPECT_EQ(read_value(lines.source(), Item::text(text, 2)), ValueRead::kEnd);
+  EXPECT_EQ(text, "old");
+  EXPECT_EQ(lines.source().lines_taken(), 4);
+  EXPECT_EQ(read_value(lines.source(), Item::text(text, 2)), ValueRead::kEnd);
 }
 
 // Three integers, 77, 88 and 99 before the read.

@@ -18,6 +18,7 @@
 #include "text/console.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
+#include "text/internal_error.h"
 #include "text/standard_streams.h"
 
 namespace tf {
@@ -116,6 +117,22 @@ int fatal_report(std::ostream& err, const char* header, const char* message,
   return kExitFatal;
 }
 
+// The report of a fault of the program itself: a broken check with its
+// condition and place, or any other exception that nothing in the game
+// throws on purpose, with its text. Allocates nothing, like the report above.
+int internal_error_report(std::ostream& err, const char* what, const char* file = nullptr,
+                          int line = 0) {
+  err << "? Tillerfold stopped: internal error\n";
+  if (file != nullptr) {
+    err << "? Check failed: " << what << '\n' << "? At " << file << ':' << line << '\n';
+  } else {
+    err << "? " << what << '\n';
+  }
+  err << "? This is a fault of the program: please report these lines\n";
+  err.flush();
+  return kExitFatal;
+}
+
 // Runs `body`; whatever leaves it ends the run with the report on `err`.
 template <typename Body>
 int guarded(std::ostream& err, Body body) {
@@ -128,9 +145,12 @@ int guarded(std::ostream& err, Body body) {
     // (which have their own message) ends the run like a failed operation.
     return fatal_report(err, FatalIoError::kSystemHeader, std::strerror(ENOMEM),
                         "Allocating memory");
+  } catch (const InternalError& e) {
+    return internal_error_report(err, e.condition(), e.file(), e.line());
   } catch (const std::exception& e) {
-    // A failure of the system itself: still the report, never an abort.
-    return fatal_report(err, FatalIoError::kHeader, e.what(), "Running the game");
+    // No part of the game throws anything else: a fault of the program,
+    // still reported, never an abort.
+    return internal_error_report(err, e.what());
   }
 }
 

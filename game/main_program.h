@@ -23,13 +23,15 @@ struct GameIo {
 };
 
 // Exit status of a run: 0 after the ending sequence, 255 after the fatal
-// report, 2 after a table group that could not be created.
+// report or the internal-error report, 2 after a table group that could not
+// be created.
 constexpr int kExitNormal = 0;
 constexpr int kExitFatal = 255;
 constexpr int kExitNoMemory = 2;
 
 // One game on `io`; every failure that leaves it (a fatal I/O error,
-// exhausted memory) is reported on `io.err` and gives the exit status.
+// exhausted memory, an internal error) is reported on `io.err` and gives the
+// exit status.
 int run_game(const GameIo& io);
 
 // The real program: one game on the standard streams in the working

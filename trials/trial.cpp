@@ -9,6 +9,7 @@
 #include "results/selection_round.h"
 #include "state/account.h"
 #include "state/fixed_data.h"
+#include "text/internal_error.h"
 #include "text/text_format.h"
 #include "trials/plot_errors.h"
 
@@ -90,6 +91,8 @@ double phenotype(int trait, double value) {
 TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                          ResultColumns& columns, const std::array<double, NTRAIT>& ve,
                          const TrialKind& kind) {
+  // The menu offers no trial after the last year.
+  TF_BUG_ASSERT(state.year >= 1 && state.year <= NYEAR);
   con.spacer();
   con.rule();
   con.spacer();
@@ -110,7 +113,7 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
     con.spacer();
   }
 
-  const std::size_t first = add_value_columns(columns, kind.traits.size(), "field trial");
+  const std::size_t first = add_value_columns(columns, kind.traits.size());
   for (std::size_t i = 0; i < kind.traits.size(); ++i) {
     const TrialTrait& tt = kind.traits[i];
     const std::size_t c = first + i;
@@ -120,8 +123,7 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
     for (std::size_t e = 0; e < entries.nplant(); ++e) {
       entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);
     }
-    set_column_head(columns, c, TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), nloc,
-                    lsd);
+    set_column_head(columns, c, TRAITNAME[static_cast<std::size_t>(state.year)][t], nloc, lsd);
   }
 
   select_from_results_table(con, files, entries, columns,

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <stdexcept>
 #include <streambuf>
 #include <string>
 #include <utility>
@@ -18,6 +17,7 @@
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
 #include "test_genome.h"
+#include "text/internal_error.h"
 
 namespace tf {
 namespace {
@@ -197,7 +197,7 @@ TEST_F(Population, CrossesOutsideTheTablesAreRefusedBeforeAnyLine) {
     RandomStream stream = seeded(-1);
     EXPECT_THROW(f2plant(model_, c.crosspar, c.sizes, stream, f2.geno, f2.plantpar, f2.fhbstat,
                          f2.pred, cross_lines(con_)),
-                 std::invalid_argument);
+                 InternalError);
     EXPECT_EQ(out_.str(), "");
     EXPECT_TRUE(same_state(stream, seeded(-1)));
   }
@@ -292,7 +292,7 @@ TEST_F(Population, LineTablesOfUnequalLengthAreRefused) {
   std::vector<std::int32_t> fhbstat_ri(2);
   RandomStream stream = seeded(-4);
   EXPECT_THROW(rilines(model_, stream, geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_)),
-               std::invalid_argument);
+               InternalError);
   EXPECT_EQ(out_.str(), "");
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "game/ending.h"
 #include "game/menu.h"
 #include "game/populations.h"
 #include "game/release.h"

@@ -48,9 +48,11 @@ bool create_group(Console& con, const char* group, Create create) {
   }
 }
 
-// Once the entry table is created: loads the three genome files, builds the
-// effect table and VE, makes the F2 plants, sets the initial state of the
-// entries and the game, and makes the start charge.
+// Once the entry table is created: the genome files, the effect table and
+// VE, the F2 plants, the entries' IDs and KEEP, and the start charge. The
+// game state and the value columns hold their starting values from their
+// construction, and the entry table its zeros from its creation; the game is
+// made anew for every run.
 void start_game(Game& game) {
   GenomeTables& g = game.genome;
   EntryTable& en = game.entries;
@@ -64,15 +66,7 @@ void start_game(Game& game) {
   for (std::size_t e = 0; e < en.nplant(); ++e) {
     en.id[e] = static_cast<std::int32_t>(e + 1);
     en.keep[e] = 1;
-    en.pheno[e].fill(0.0);
   }
-  s.stage = 0;
-  s.task = 0;
-  s.year = 1;
-  s.fhbdone = s.gwsf2done = s.gwsridone = s.phenodone = 0;
-  game.columns.ncol = 0;
-  game.columns.nlocs.fill(0);
-  game.columns.lsd.fill(0.0F);
   // The start charge is never refused in practice (at most 120 crosses) and
   // its outcome is not examined.
   budget(game.con, static_cast<std::int32_t>(game.crosses.ncross()), 0, s.balance, s.overflag);

@@ -88,9 +88,10 @@ double phenotype(int trait, double value) {
   return value;
 }
 
-TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
-                         ResultColumns& columns, const std::array<double, NTRAIT>& ve,
-                         const TrialKind& kind) {
+// One trial of the kind given, from the location prompts to the read-back.
+TrialOutcome run_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                       ResultColumns& columns, const std::array<double, NTRAIT>& ve,
+                       const TrialKind& kind) {
   // The menu offers no trial after the last year.
   TF_BUG_ASSERT(state.year >= 1 && state.year <= NYEAR);
   con.spacer();
@@ -135,17 +136,17 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
 
 TrialOutcome phenyldprot(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                          ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
-  return field_trial(con, files, state, entries, columns, ve, yield_protein_trial());
+  return run_trial(con, files, state, entries, columns, ve, yield_protein_trial());
 }
 
 TrialOutcome phenfhb(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                      ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
-  return field_trial(con, files, state, entries, columns, ve, fhb_trial());
+  return run_trial(con, files, state, entries, columns, ve, fhb_trial());
 }
 
 TrialOutcome phen3(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                    ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
-  return field_trial(con, files, state, entries, columns, ve, three_trait_trial());
+  return run_trial(con, files, state, entries, columns, ve, three_trait_trial());
 }
 
 }  // namespace tf

@@ -94,9 +94,7 @@ TrialOutcome run_trial(Console& con, FileChannel& files, GameState& state, Entry
                        const TrialKind& kind) {
   // The menu offers no trial after the last year.
   TF_BUG_ASSERT(state.year >= 1 && state.year <= NYEAR);
-  con.spacer();
-  con.rule();
-  con.spacer();
+  con.section_opening();
 
   std::array<std::int32_t, kSites> counts = {0, 0};
   for (;;) {

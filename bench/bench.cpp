@@ -27,6 +27,7 @@
 #include "game/game.h"
 #include "game/main_program.h"
 #include "game/populations.h"
+#include "game/startup.h"
 #include "genetics/ran2.h"
 #include "selection/f2_predictions.h"
 #include "trials/trial.h"

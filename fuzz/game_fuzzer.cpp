@@ -2,7 +2,8 @@
 // small crosses and a fixed seed, so that every run is quick and repeatable.
 // The game ends at the latest when its input does (the fatal report at the
 // next prompt or Enter wait); it must end with status 0 and nothing on the
-// error stream, or status 255 and the three-line report.
+// error stream, or status 255 and the three-line report of a failed
+// operation, never an internal error.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -49,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(err.str().empty(), "a normal end wrote to the error stream");
   } else {
     require(status == tf::kExitFatal, "an exit status other than 0 or 255");
+    require(err.str().rfind("? Tillerfold stopped: internal error\n", 0) != 0, "an internal error");
     require(count_lines(err.str(), "? ") == 3, "the fatal report is not three lines");
   }
   return 0;

@@ -21,8 +21,4 @@ struct Game {
   std::array<double, NTRAIT> ve = {};  // VE: plot error variance per trait
 };
 
-// The common end of a game: two spacer lines, " Press <Enter> to EXIT", an
-// Enter wait, a spacer line. Returns the exit status 0.
-int ending_sequence(Console& con);
-
 }  // namespace tf

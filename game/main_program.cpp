@@ -7,52 +7,19 @@
 #include <iostream>
 #include <new>
 #include <ostream>
-#include <string>
 
 #include "game/game.h"
-#include "game/intake.h"
-#include "game/seeder.h"
 #include "game/startup.h"
 #include "game/task_loop.h"
-#include "results/results_table.h"
 #include "text/console.h"
 #include "text/fatal.h"
 #include "text/file_channel.h"
+#include "text/internal_error.h"
 #include "text/standard_streams.h"
 
 namespace tf {
 
 namespace {
-
-void banner(Console& con) {
-  con.spacer();
-  con.free_line("Tillerfold - Amberline Version");
-  con.free_line("-------------------------------------------------");
-  con.spacer();
-  con.spacer();
-}
-
-// Results.csv starts every run as one line of three blanks.
-void reset_results(Console& con, FileChannel& files) {
-  open_results_for_write(con, files);
-  files.write("   \n");
-  files.close();
-}
-
-// Creates one group of tables; when any cannot be created, says so, waits
-// for <Enter> and tells the caller to end the run.
-template <typename Create>
-bool create_group(Console& con, const char* group, Create create) {
-  try {
-    create();
-    return true;
-  } catch (const std::bad_alloc&) {
-    con.free_line(std::string(" Allocation error, ") + group);
-    con.free_line(" Press <Enter> to exit");
-    con.enter_wait();
-    return false;
-  }
-}
 
 // The run until its end; a fatal I/O error leaves it by exception, after
 // the file channel has closed whatever it held.
@@ -63,55 +30,27 @@ int play(const GameIo& io, Console& con) {
   return task_loop(game);
 }
 
-}  // namespace
-
-std::optional<int> start_up(Game& game, std::optional<std::int32_t> seed) {
-  Console& con = game.con;
-  FileChannel& files = game.files;
-  GameState& state = game.state;
-
-  banner(con);
-  if (seed) {
-    state.stream.idum = *seed;
-  } else {
-    seeder(state.stream, state.errflag);
-  }
-  reset_results(con, files);
-
-  const std::int32_t ncross = crosses_first_half(con, files);
-  if (!create_group(con, "Main 1", [&] {
-        game.crosses.create(static_cast<std::size_t>(ncross));
-        game.genome.create();
-      })) {
-    return kExitNoMemory;
-  }
-  const std::int32_t nplant = crosses_second_half(con, files, game.crosses, state.errflag);
-  if (state.errflag == 1) return ending_sequence(con);
-  if (!create_group(con, "Main 2",
-                    [&] { game.entries.create(static_cast<std::size_t>(nplant)); })) {
-    return kExitNoMemory;
-  }
-
-  start_game(game);
-  return std::nullopt;
-}
-
-int ending_sequence(Console& con) {
-  con.spacer();
-  con.spacer();
-  con.free_line(" Press <Enter> to EXIT");
-  con.enter_wait();
-  con.spacer();
-  return kExitNormal;
-}
-
-namespace {
-
 // The three lines of the report on standard error, written from texts that
 // exist already: nothing is allocated, so that exhausted memory can be told.
 int fatal_report(std::ostream& err, const char* header, const char* message,
                  const char* operation) {
   err << "? " << header << '\n' << "? " << message << '\n' << "? " << operation << '\n';
+  err.flush();
+  return kExitFatal;
+}
+
+// The report of a fault of the program itself: a broken check with its
+// condition and place, or any other exception that nothing in the game
+// throws on purpose, with its text. Allocates nothing, like the report above.
+int internal_error_report(std::ostream& err, const char* what, const char* file = nullptr,
+                          int line = 0) {
+  err << "? Tillerfold stopped: internal error\n";
+  if (file != nullptr) {
+    err << "? Check failed: " << what << '\n' << "? At " << file << ':' << line << '\n';
+  } else {
+    err << "? " << what << '\n';
+  }
+  err << "? This is a fault of the program: please report these lines\n";
   err.flush();
   return kExitFatal;
 }
@@ -128,9 +67,12 @@ int guarded(std::ostream& err, Body body) {
     // (which have their own message) ends the run like a failed operation.
     return fatal_report(err, FatalIoError::kSystemHeader, std::strerror(ENOMEM),
                         "Allocating memory");
+  } catch (const InternalError& e) {
+    return internal_error_report(err, e.condition(), e.file(), e.line());
   } catch (const std::exception& e) {
-    // A failure of the system itself: still the report, never an abort.
-    return fatal_report(err, FatalIoError::kHeader, e.what(), "Running the game");
+    // No part of the game throws anything else: a fault of the program,
+    // still reported, never an abort.
+    return internal_error_report(err, e.what());
   }
 }
 

@@ -26,9 +26,7 @@ bool offered(const GameState& s, std::int32_t task) {
 }
 
 void menu(Console& con, GameState& state) {
-  con.spacer();
-  con.rule();
-  con.spacer();
+  con.section_opening();
   con.free_line(" Enter the number corresponding to the next task:");
   con.spacer();
   if (offered(state, 1))

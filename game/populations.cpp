@@ -23,9 +23,7 @@ CrossStart cross_lines(Console& con) {
 
 LinesStart task3_lines(Console& con) {
   return [&con] {
-    con.spacer();
-    con.rule();
-    con.spacer();
+    con.section_opening();
     con.free_line(" Developing homozygous lines");
     con.free_line(" Please wait ...");
     con.spacer();

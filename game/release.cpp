@@ -49,9 +49,7 @@ void release_check(Console& con, GameState& state, EntryTable& entries) {
       static_cast<std::size_t>(ask_line_id(con, state.lineid, entries.nplant())) - 1;
   TraitValues& g = entries.g_ri[e];
 
-  con.spacer();
-  con.rule();
-  con.spacer();
+  con.section_opening();
   con.free_line(" The genotypic values of the line you released are as follows:");
   con.spacer();
   con.formatted_line("  Line ID " + int_field(entries.id[e], 6) + ", from Parent " +

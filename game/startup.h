@@ -1,14 +1,18 @@
-// The second half of the start-up, once the crosses are accepted and the
-// entry table is created.
+// The start-up of a game, from the banner to the start charge.
 #pragma once
+
+#include <cstdint>
+#include <optional>
 
 #include "game/game.h"
 
 namespace tf {
 
-// Loads the three genome files, builds the effect table and VE, makes the F2
-// plants, sets the initial state of the entries and the game, and makes the
-// start charge.
-void start_game(Game& game);
+// The stream seeded from `seed` (from the clock when there is none),
+// Results.csv reset, the crosses read and checked, the tables created, the
+// genome loaded, the F2 plants made and the start charge made. Returns the
+// exit status when the game ends before its first menu (crosses rejected,
+// tables that could not be created), else nothing.
+std::optional<int> start_up(Game& game, std::optional<std::int32_t> seed);
 
 }  // namespace tf

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "game/ending.h"
 #include "game/menu.h"
 #include "game/populations.h"
 #include "game/release.h"
@@ -69,7 +70,7 @@ TaskOutcome inbred_lines(Game& game) {
 }
 
 // Tasks 4, 5, 6: each trial, of whichever kind, takes one trial year.
-TaskOutcome field_trial(Game& game) {
+TaskOutcome trial_and_next_year(Game& game) {
   GameState& s = game.state;
   const auto trial = s.task == 4 ? phenyldprot : s.task == 5 ? phenfhb : phen3;
   if (trial(game.con, game.files, s, game.entries, game.columns, game.ve) ==
@@ -93,9 +94,12 @@ struct Task {
 
 // The dispatch: the menu returns only these codes.
 constexpr Task kTasks[] = {
-    {1, marker_screening}, {2, genomewide_predictions},
-    {3, inbred_lines},     {4, field_trial},
-    {5, field_trial},      {6, field_trial},
+    {1, marker_screening},
+    {2, genomewide_predictions},
+    {3, inbred_lines},
+    {4, trial_and_next_year},
+    {5, trial_and_next_year},
+    {6, trial_and_next_year},
     {99, release},
 };
 

@@ -1,15 +1,13 @@
 #include "genetics/evaluation.h"
 
-#include <stdexcept>
+#include "text/internal_error.h"
 
 namespace tf {
 
 namespace {
 
 void check_locus_rows(const LocusMap& locmap) {
-  if (locmap.size() > static_cast<std::size_t>(NLOCI)) {
-    throw std::invalid_argument("entry evaluation: the locus table has more than NLOCI rows");
-  }
+  TF_BUG_ASSERT(locmap.size() <= static_cast<std::size_t>(NLOCI));
 }
 
 void mark(PackedChromatid& loci, std::size_t locus) {
@@ -65,9 +63,7 @@ TraitValues GenotypicTerms::of(const PackedPlant& plant) const {
 
 PredictionTerms::PredictionTerms(const LocusMap& locmap, const MarkerEffects& mrkeff) {
   check_locus_rows(locmap);
-  if (mrkeff.size() != static_cast<std::size_t>(NCOEF)) {
-    throw std::invalid_argument("entry evaluation: the marker effects must have NCOEF rows");
-  }
+  TF_BUG_ASSERT(mrkeff.size() == static_cast<std::size_t>(NCOEF));
   std::array<bool, NMRK> seen{};
   for (std::size_t i = 0; i < locmap.size(); ++i) {
     const std::int32_t code = locmap[i].code;

@@ -8,9 +8,9 @@
 // packed genotypes a word at a time, visiting only the loci that add a term;
 // the functions taking codes give the same bits.
 //
-// Every locus table here has at most NLOCI rows (std::invalid_argument
-// otherwise). Codes beyond the effect tables (QTL numbers above the rows of
-// QTLEFF, marker numbers above NMRK) add nothing; the loader rejects them.
+// Every locus table here has at most NLOCI rows (InternalError otherwise).
+// Codes beyond the effect tables (QTL numbers above the rows of QTLEFF,
+// marker numbers above NMRK) add nothing; the loader rejects them.
 // Allele codes are 1 or 2.
 #pragma once
 
@@ -37,7 +37,7 @@ std::int32_t fhb_status(const PlantGeno& plant, const LocusMap& locmap);
 // row order, then the intercept (row NCOEF - 1) added. A marker that stands
 // on several rows is scored from the last of them at which the entry is
 // homozygous.
-// `mrkeff` must have NCOEF rows (std::invalid_argument otherwise).
+// `mrkeff` must have NCOEF rows (InternalError otherwise).
 TraitValues prediction(const PlantGeno& plant, const LocusMap& locmap, const MarkerEffects& mrkeff);
 
 // E1 for many entries. Refers to `qtleff`, which must outlive it.

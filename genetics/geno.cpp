@@ -41,48 +41,20 @@ void unpack(const PackedPlant& packed, PlantGeno& plant) {
 }
 
 void GenoTable::create(std::size_t entries) {
-  words_.assign(entries * 2 * kWordsPerChromatid, 0);
+  words_.assign(entries * kWordsPerPlant, 0);
   entries_ = entries;
 }
 
-void GenoTable::set_code(std::size_t entry, int locus, int chromatid, int code) {
-  std::uint64_t& w = words_[word_index(entry, chromatid) + word_of(locus)];
-  const std::uint64_t bit = std::uint64_t{1} << (locus % kWordBits);
-  w = code == 2 ? (w | bit) : (w & ~bit);
-}
-
-void GenoTable::read_chromatid(std::size_t entry, int chromatid, std::int32_t* codes) const {
-  PackedChromatid words;
-  std::copy_n(chromatid_words(entry, chromatid), kWordsPerChromatid, words.begin());
-  unpack_chromatid(words, codes);
-}
-
-void GenoTable::write_chromatid(std::size_t entry, int chromatid, const std::int32_t* codes) {
-  PackedChromatid words;
-  pack_chromatid(codes, words);
-  std::copy(words.begin(), words.end(), &words_[word_index(entry, chromatid)]);
-}
-
-void GenoTable::read_plant(std::size_t entry, PlantGeno& plant) const {
-  read_chromatid(entry, 0, plant.chromatid[0].data());
-  read_chromatid(entry, 1, plant.chromatid[1].data());
-}
-
-void GenoTable::write_plant(std::size_t entry, const PlantGeno& plant) {
-  write_chromatid(entry, 0, plant.chromatid[0].data());
-  write_chromatid(entry, 1, plant.chromatid[1].data());
-}
-
 void GenoTable::read_plant(std::size_t entry, PackedPlant& plant) const {
-  const std::uint64_t* row = chromatid_words(entry, 0);  // both chromatids, one after the other
-  std::copy_n(row, kWordsPerChromatid, plant.chromatid[0].begin());
-  std::copy_n(row + kWordsPerChromatid, kWordsPerChromatid, plant.chromatid[1].begin());
+  const std::uint64_t* row = &words_[entry * kWordsPerPlant];
+  std::copy_n(row, kGenoWords, plant.chromatid[0].begin());
+  std::copy_n(row + kGenoWords, kGenoWords, plant.chromatid[1].begin());
 }
 
 void GenoTable::write_plant(std::size_t entry, const PackedPlant& plant) {
-  std::uint64_t* row = &words_[word_index(entry, 0)];
+  std::uint64_t* row = &words_[entry * kWordsPerPlant];
   std::copy(plant.chromatid[0].begin(), plant.chromatid[0].end(), row);
-  std::copy(plant.chromatid[1].begin(), plant.chromatid[1].end(), row + kWordsPerChromatid);
+  std::copy(plant.chromatid[1].begin(), plant.chromatid[1].end(), row + kGenoWords);
 }
 
 }  // namespace tf

@@ -33,42 +33,22 @@ void unpack_chromatid(const PackedChromatid& words, std::int32_t* codes);
 PackedPlant pack(const PlantGeno& plant);
 void unpack(const PackedPlant& packed, PlantGeno& plant);
 
-// Entries are addressed 0-based (entry ID e at index e - 1), loci 0..NLOCI-1,
-// chromatids 0 and 1.
+// Entries are addressed 0-based (entry ID e at index e - 1). A plant's row
+// is read and written whole, in the packing the simulation works in.
 class GenoTable {
  public:
-  static constexpr int kWordBits = kGenoWordBits;
-  static constexpr int kWordsPerChromatid = kGenoWords;
-
   GenoTable() = default;
   explicit GenoTable(std::size_t entries) { create(entries); }
   // Creates the table for `entries` plants, every code 1 (may throw bad_alloc).
   void create(std::size_t entries);
   std::size_t size() const { return entries_; }
 
-  int code(std::size_t entry, int locus, int chromatid) const {
-    const std::uint64_t w = words_[word_index(entry, chromatid) + word_of(locus)];
-    return 1 + static_cast<int>((w >> (locus % kWordBits)) & 1U);
-  }
-  void set_code(std::size_t entry, int locus, int chromatid, int code);
-
-  void read_chromatid(std::size_t entry, int chromatid, std::int32_t* codes) const;
-  void write_chromatid(std::size_t entry, int chromatid, const std::int32_t* codes);
-  void read_plant(std::size_t entry, PlantGeno& plant) const;
-  void write_plant(std::size_t entry, const PlantGeno& plant);
   void read_plant(std::size_t entry, PackedPlant& plant) const;
   void write_plant(std::size_t entry, const PackedPlant& plant);
 
-  // The packed words of one chromatid, for whole-row comparisons and scoring.
-  const std::uint64_t* chromatid_words(std::size_t entry, int chromatid) const {
-    return &words_[word_index(entry, chromatid)];
-  }
-
  private:
-  static std::size_t word_index(std::size_t entry, int chromatid) {
-    return (entry * 2 + static_cast<std::size_t>(chromatid)) * kWordsPerChromatid;
-  }
-  static std::size_t word_of(int locus) { return static_cast<std::size_t>(locus / kWordBits); }
+  // Both chromatids of an entry, one after the other.
+  static constexpr std::size_t kWordsPerPlant = 2 * kGenoWords;
 
   std::size_t entries_ = 0;
   std::vector<std::uint64_t> words_;

@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 #include <utility>
+
+#include "text/internal_error.h"
 
 namespace tf {
 
@@ -62,9 +63,7 @@ std::int32_t deviate_bound(float x) {
 }
 
 RecombinationMap::RecombinationMap(const LocusMap& locmap) {
-  if (locmap.size() != static_cast<std::size_t>(NLOCI)) {
-    throw std::invalid_argument("RecombinationMap: the locus table must have NLOCI rows");
-  }
+  TF_BUG_ASSERT(locmap.size() == static_cast<std::size_t>(NLOCI));
   const std::int32_t start_bound = deviate_bound(std::nextafter(0.5F, 0.0F));
   for (std::size_t j = 0; j < locmap.size(); ++j) {
     const bool starts = j == 0 || locmap[j].chromosome > locmap[j - 1].chromosome;

@@ -30,7 +30,7 @@ float kosambi_fraction(std::int64_t tenths);
 // so does every locus whose chromosome number is greater than the one before.
 class RecombinationMap {
  public:
-  // `locmap` must have NLOCI rows (std::invalid_argument otherwise).
+  // `locmap` must have NLOCI rows (InternalError otherwise).
   explicit RecombinationMap(const LocusMap& locmap);
 
   bool starts_chromosome(int locus) const { return carry_[index(locus)] == 0; }

@@ -1,23 +1,19 @@
 #include "genetics/population.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
+#include "text/internal_error.h"
 
 namespace tf {
 
 namespace {
 
-void require(bool condition, const char* what) {
-  if (!condition) throw std::invalid_argument(what);
-}
-
 // The entry tables must all have one row per entry.
 template <class... Tables>
 void require_entry_rows(std::size_t nplant, const Tables&... tables) {
-  require(((tables.size() == nplant) && ...), "population: entry tables of unequal length");
+  TF_BUG_ASSERT(((tables.size() == nplant) && ...));
 }
 
 // Parents within the parent table and room for every plant asked for; a
@@ -26,17 +22,17 @@ void require_entry_rows(std::size_t nplant, const Tables&... tables) {
 void require_crosses(const GenomeModel& model,
                      const std::vector<std::array<std::int32_t, 2>>& crosspar,
                      const std::vector<std::int32_t>& crosssize, std::size_t nplant) {
-  require(crosspar.size() == crosssize.size(), "f2plant: cross tables of unequal length");
+  TF_BUG_ASSERT(crosspar.size() == crosssize.size());
   const auto npar =
       static_cast<std::int32_t>(std::min(model.pargeno.size(), static_cast<std::size_t>(NPAR)));
   std::size_t plants = 0;
   for (std::size_t c = 0; c < crosssize.size(); ++c) {
     for (const std::int32_t p : crosspar[c]) {
-      require(p >= 1 && p <= npar, "f2plant: parent number outside the parent table");
+      TF_BUG_ASSERT(p >= 1 && p <= npar);
     }
     plants += static_cast<std::size_t>(std::max(crosssize[c], 0));
   }
-  require(plants <= nplant, "f2plant: more plants asked for than entries");
+  TF_BUG_ASSERT(plants <= nplant);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ using LinesStart = std::function<void()>;
 // by the caller with sum(crosssize) rows (rows past the plants made get
 // status 0 and predictions 0). A negative cross size makes no plant. Parent
 // numbers outside 1..NPAR, more plants than rows, or tables of unequal length
-// throw std::invalid_argument before `cross_start` is called or anything is
+// throw InternalError before `cross_start` is called or anything is
 // drawn. The scratch tables live on the stack: none is allocated.
 void f2plant(const GenomeModel& model, const std::vector<std::array<std::int32_t, 2>>& crosspar,
              const std::vector<std::int32_t>& crosssize, RandomStream& stream, GenoTable& geno,
@@ -50,7 +50,7 @@ void f2plant(const GenomeModel& model, const std::vector<std::array<std::int32_t
 // order through single-seed descent (10 x NLOCI deviates): `geno` is replaced
 // by the lines, `g_ri` gets their raw genotypic values (the caller brings
 // them to the trait scale), `fhbstat_ri` and `pred_ri` their status and
-// predictions. Tables of unequal length throw std::invalid_argument before
+// predictions. Tables of unequal length throw InternalError before
 // `lines_start` is called. No scratch table is allocated.
 void rilines(const GenomeModel& model, RandomStream& stream, GenoTable& geno,
              std::vector<TraitValues>& g_ri, std::vector<TraitValues>& pred_ri,

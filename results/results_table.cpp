@@ -1,8 +1,7 @@
 #include "results/results_table.h"
 
-#include <stdexcept>
-
 #include "text/closed_file.h"
+#include "text/internal_error.h"
 #include "text/text_format.h"
 
 namespace tf {
@@ -39,9 +38,7 @@ void open_results_for_write(Console& con, FileChannel& files) {
 
 void output(Console& con, FileChannel& files, const EntryTable& entries,
             const ResultColumns& columns) {
-  if (columns.ncol < 0 || columns.ncol > MAXCOL) {
-    throw std::logic_error("output: value column count outside 0..12");
-  }
+  TF_BUG_ASSERT(columns.ncol >= 0 && columns.ncol <= MAXCOL);
   const std::size_t ncol = static_cast<std::size_t>(columns.ncol);
 
   std::string locations = header_cells("[N_Locs=>]");

@@ -14,9 +14,7 @@ namespace {
 // What follows the writing of either table.
 void report_and_read_back(Console& con, FileChannel& files, std::string_view report,
                           const ReadbackLayout& layout, std::vector<std::int32_t>& keep) {
-  con.spacer();
-  con.rule();
-  con.spacer();
+  con.section_opening();
   con.formatted_line(report);
   con.spacer();
   editing_instructions(con, layout);

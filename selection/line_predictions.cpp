@@ -8,7 +8,7 @@
 namespace tf {
 
 void gwsri(Console& con, FileChannel& files, EntryTable& entries, ResultColumns& columns) {
-  const std::size_t first = add_value_columns(columns, NTRAIT, "gwsri");
+  const std::size_t first = add_value_columns(columns, NTRAIT);
   for (std::size_t t = 0; t < NTRAIT; ++t) {
     for (std::size_t e = 0; e < entries.nplant(); ++e) {
       entries.pheno[e][first + t] = entries.pred_ri[e][t];

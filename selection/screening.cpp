@@ -11,9 +11,7 @@ namespace tf {
 void fhbqtl(Console& con, GameState& state, EntryTable& entries) {
   const bool plants = state.stage == 0;
 
-  con.spacer();
-  con.rule();
-  con.spacer();
+  con.section_opening();
   con.free_line(" Screening for Fhb major QTL ...");
 
   const std::vector<std::int32_t>& status = plants ? entries.fhbstat_f2 : entries.fhbstat_ri;

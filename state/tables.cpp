@@ -1,7 +1,6 @@
 #include "state/tables.h"
 
-#include <stdexcept>
-
+#include "text/internal_error.h"
 #include "text/text_format.h"
 
 namespace tf {
@@ -38,11 +37,9 @@ ResultColumns::ResultColumns() {
   colhead[2] = text_field("Parent_2", 12);
 }
 
-std::size_t add_value_columns(ResultColumns& columns, std::size_t count, const char* who) {
+std::size_t add_value_columns(ResultColumns& columns, std::size_t count) {
   const std::size_t first = static_cast<std::size_t>(columns.ncol);
-  if (first + count > static_cast<std::size_t>(MAXCOL)) {
-    throw std::logic_error(std::string(who) + ": no room for its value columns");
-  }
+  TF_BUG_ASSERT(first + count <= static_cast<std::size_t>(MAXCOL));
   columns.ncol += static_cast<std::int32_t>(count);
   return first;
 }

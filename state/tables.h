@@ -71,9 +71,9 @@ struct ResultColumns {
 
 // Appends `count` value columns to the results table after the NCOL in use
 // and returns the index of the first; the caller fills their PHENO cells and
-// heads. When they would pass MAXCOL, throws logic_error naming `who`, before
-// anything changes.
-std::size_t add_value_columns(ResultColumns& columns, std::size_t count, const char* who);
+// heads. When they would pass MAXCOL, throws InternalError before anything
+// changes.
+std::size_t add_value_columns(ResultColumns& columns, std::size_t count);
 
 // The head of value column `c`: its name in COLHEAD (set in 12 characters),
 // NLOCS and LSD(10%), both 0 for a prediction column.

@@ -40,6 +40,12 @@ void Console::spacer() { free_line("  "); }
 
 void Console::rule() { free_line(" ---------------"); }
 
+void Console::section_opening() {
+  spacer();
+  rule();
+  spacer();
+}
+
 void Console::enter_wait() {
   if (read_line(in_) == ReadOutcome::kEnd) throw FatalIoError::past_end(kReadOperation);
 }

@@ -35,6 +35,9 @@ class Console {
   void spacer();
   // The free-form line " ---------------".
   void rule();
+  // What opens each section of the dialogue (the menu, a task, the release):
+  // a spacer line, the rule, a spacer line.
+  void section_opening();
 
   // Reads one console line, whatever it holds, and ignores it. At the end of
   // the console input the run ends with the fatal report.

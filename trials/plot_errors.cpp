@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "text/internal_error.h"
+
 namespace tf {
 
 float plot_deviate(float u1, float u2) {
@@ -18,7 +20,8 @@ float plot_deviate(float u1, float u2) {
 
 float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, int trait,
            const std::array<double, NTRAIT>& ve) {
-  const double s = std::sqrt(ve.at(static_cast<std::size_t>(trait - 1)));
+  TF_BUG_ASSERT(trait >= 1 && trait <= NTRAIT);
+  const double s = std::sqrt(ve[static_cast<std::size_t>(trait - 1)]);
   for (double& mean : errmean) {
     mean = 0.0;
     for (std::int32_t j = 0; j < nloc; ++j) {

@@ -9,6 +9,7 @@
 #include "results/selection_round.h"
 #include "state/account.h"
 #include "state/fixed_data.h"
+#include "text/internal_error.h"
 #include "text/text_format.h"
 #include "trials/plot_errors.h"
 
@@ -87,12 +88,13 @@ double phenotype(int trait, double value) {
   return value;
 }
 
-TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
-                         ResultColumns& columns, const std::array<double, NTRAIT>& ve,
-                         const TrialKind& kind) {
-  con.spacer();
-  con.rule();
-  con.spacer();
+// One trial of the kind given, from the location prompts to the read-back.
+TrialOutcome run_trial(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
+                       ResultColumns& columns, const std::array<double, NTRAIT>& ve,
+                       const TrialKind& kind) {
+  // The menu offers no trial after the last year.
+  TF_BUG_ASSERT(state.year >= 1 && state.year <= NYEAR);
+  con.section_opening();
 
   std::array<std::int32_t, kSites> counts = {0, 0};
   for (;;) {
@@ -110,7 +112,7 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
     con.spacer();
   }
 
-  const std::size_t first = add_value_columns(columns, kind.traits.size(), "field trial");
+  const std::size_t first = add_value_columns(columns, kind.traits.size());
   for (std::size_t i = 0; i < kind.traits.size(); ++i) {
     const TrialTrait& tt = kind.traits[i];
     const std::size_t c = first + i;
@@ -120,8 +122,7 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
     for (std::size_t e = 0; e < entries.nplant(); ++e) {
       entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);
     }
-    set_column_head(columns, c, TRAITNAME.at(static_cast<std::size_t>(state.year)).at(t), nloc,
-                    lsd);
+    set_column_head(columns, c, TRAITNAME[static_cast<std::size_t>(state.year)][t], nloc, lsd);
   }
 
   select_from_results_table(con, files, entries, columns,
@@ -133,17 +134,17 @@ TrialOutcome field_trial(Console& con, FileChannel& files, GameState& state, Ent
 
 TrialOutcome phenyldprot(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                          ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
-  return field_trial(con, files, state, entries, columns, ve, yield_protein_trial());
+  return run_trial(con, files, state, entries, columns, ve, yield_protein_trial());
 }
 
 TrialOutcome phenfhb(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                      ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
-  return field_trial(con, files, state, entries, columns, ve, fhb_trial());
+  return run_trial(con, files, state, entries, columns, ve, fhb_trial());
 }
 
 TrialOutcome phen3(Console& con, FileChannel& files, GameState& state, EntryTable& entries,
                    ResultColumns& columns, const std::array<double, NTRAIT>& ve) {
-  return field_trial(con, files, state, entries, columns, ve, three_trait_trial());
+  return run_trial(con, files, state, entries, columns, ve, three_trait_trial());
 }
 
 }  // namespace tf

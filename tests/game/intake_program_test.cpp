@@ -60,7 +60,7 @@ TEST(Intake, InvalidCrossesEndTheGameWithTheirReport) {
     TempDir dir;
     dir.write("Crosses.csv", c.crosses);
     // One line for the closed-file prompt, one for the ending.
-    const auto run = test::run_program(dir, "\nend\nnot read\n");
+    const auto run = test::run_built_program(dir, "\nend\nnot read\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(after_banner(run.out), kClosedPrompt + kCreating + c.report + kEnding);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
@@ -88,7 +88,7 @@ TEST(Intake, UnreadableCrossesEndTheRunWithTheFatalReport) {
     SCOPED_TRACE(c.name);
     TempDir dir;
     dir.write("Crosses.csv", c.contents);
-    const auto run = test::run_program(dir, "\n");
+    const auto run = test::run_built_program(dir, "\n");
     EXPECT_EQ(run.status, 255);
     EXPECT_EQ(run.err, std::string("? Tillerfold stopped: a file or console operation failed\n? ") +
                            c.message + "\n? Reading Crosses.csv on the file channel\n");
@@ -114,7 +114,7 @@ TEST(Intake, ValidCrossesGoOnToTheMenu) {
     dir.add_genome_files();
     dir.write("Crosses.csv", c.crosses);
     // The closed-file prompt takes the one line; the input then ends at the menu.
-    const auto run = test::run_program(dir, "\n");
+    const auto run = test::run_built_program(dir, "\n");
     EXPECT_EQ(run.status, 255);
     EXPECT_NE(run.out.find("          --->>> Remaining balance: $      " + c.balance +
                            "\n   \n   \n  ---------------\n   \n"

@@ -18,7 +18,7 @@
 namespace tf {
 namespace {
 
-using test::run_program;
+using test::run_built_program;
 using test::TempDir;
 
 const std::string kBanner =
@@ -34,7 +34,7 @@ TEST(MainProgram, BannerAndResultsResetWhateverTheFileHeld) {
     TempDir dir;
     if (!before.empty()) dir.write("Results.csv", before);
     // No Crosses.csv: the program waits for it until the input ends.
-    const auto run = run_program(dir, "\n");
+    const auto run = run_built_program(dir, "\n");
     EXPECT_EQ(run.out.substr(0, kBanner.size()), kBanner);
     EXPECT_EQ(dir.read("Results.csv"), "   \n");
     EXPECT_EQ(run.out.substr(kBanner.size()),
@@ -65,14 +65,15 @@ TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
   const fs::path results = dir.path() / "Results.csv";
   fs::permissions(dir.path(), fs::perms::all);
   fs::permissions(results, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  const auto run = test::run_program_steps(dir,
-                                           {{"RESULTS.CSV file is closed", 1, ""},
-                                            {"RESULTS.CSV file is closed", 2, "",
-                                             [&] {
-                                               EXPECT_EQ(dir.read("Results.csv"), "old contents\n");
-                                               fs::permissions(results, fs::perms::all);
-                                             }}},
-                                           "2026-12-10 10:05:07", test::unprivileged_wrapper());
+  const auto run =
+      test::run_built_program_steps(dir,
+                                    {{"RESULTS.CSV file is closed", 1, ""},
+                                     {"RESULTS.CSV file is closed", 2, "",
+                                      [&] {
+                                        EXPECT_EQ(dir.read("Results.csv"), "old contents\n");
+                                        fs::permissions(results, fs::perms::all);
+                                      }}},
+                                    "2026-12-10 10:05:07", test::unprivileged_wrapper());
   EXPECT_EQ(run.out, kBanner + kCloseResults + kCloseResults +
                          "  The CROSSES.CSV file cannot be found\n"
                          "  Double check, then press <Enter> to continue\n");
@@ -92,13 +93,14 @@ TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
   const fs::path results = dir.path() / "Results.csv";
   fs::permissions(dir.path(), fs::perms::all);
   ASSERT_EQ(::mkfifo(results.c_str(), 0444), 0) << std::strerror(errno);
-  const auto run = test::run_program_steps(dir,
-                                           {{"RESULTS.CSV file is closed", 1, "",
-                                             [&] {
-                                               EXPECT_TRUE(fs::is_fifo(results));
-                                               fs::remove(results);
-                                             }}},
-                                           "2026-12-10 10:05:07", test::unprivileged_wrapper());
+  const auto run =
+      test::run_built_program_steps(dir,
+                                    {{"RESULTS.CSV file is closed", 1, "",
+                                      [&] {
+                                        EXPECT_TRUE(fs::is_fifo(results));
+                                        fs::remove(results);
+                                      }}},
+                                    "2026-12-10 10:05:07", test::unprivileged_wrapper());
   EXPECT_EQ(run.out, kBanner + kCloseResults +
                          "  The CROSSES.CSV file cannot be found\n"
                          "  Double check, then press <Enter> to continue\n");
@@ -109,7 +111,7 @@ TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
 TEST(MainProgram, ResultsNameThatIsAFolder) {
   TempDir dir;
   std::filesystem::create_directory(dir.path() / "Results.csv");
-  const auto run = run_program(dir, "\n");
+  const auto run = run_built_program(dir, "\n");
   EXPECT_EQ(run.out, kBanner);
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,
@@ -127,7 +129,7 @@ namespace {
 TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
   TempDir dir;
   dir.write("Crosses.csv", "1,2,10\n3,16,5\n");
-  const auto run = run_program(dir, "\nend\n");
+  const auto run = run_built_program(dir, "\nend\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(kBanner.size()),
             "  Make sure the CROSSES.CSV file is closed\n"
@@ -159,7 +161,7 @@ TEST(MainProgram, LastFragmentWithoutALineFeedIsTheEndOfInput) {
     TempDir dir;
     dir.add_genome_files();
     dir.write("Crosses.csv", c.crosses);
-    const auto run = run_program(dir, c.input);
+    const auto run = run_built_program(dir, c.input);
     EXPECT_EQ(run.status, 255);
     EXPECT_EQ(run.err,
               "? Tillerfold stopped: a file or console operation failed\n"
@@ -202,8 +204,8 @@ bool memory_limit_unavailable() {
 }
 
 test::RunResult run_with_memory_limit(const TempDir& dir, const std::string& input) {
-  return run_program(dir, input, "2026-12-10 10:05:07",
-                     "sh -c 'ulimit -v 150000; exec \"$0\" \"$@\"'");
+  return run_built_program(dir, input, "2026-12-10 10:05:07",
+                           "sh -c 'ulimit -v 150000; exec \"$0\" \"$@\"'");
 }
 
 // Files are read line by line: a Crosses.csv far larger than the memory
@@ -263,8 +265,8 @@ std::string system_report(int error, const std::string& operation) {
 TEST(MainProgram, WorkingFolderThatIsGoneFailsAtTheFirstOpen) {
   TempDir dir;
   const std::string gone = (dir.path() / "gone").string();
-  const auto run = run_shell(dir, "mkdir '" + gone + "' && cd '" + gone + "' && rmdir '" + gone +
-                                      "' && exec < /dev/null");
+  const auto run = run_shell(
+      dir, "mkdir '" + gone + "' && cd '" + gone + "' && rmdir '" + gone + "' && exec < /dev/null");
   EXPECT_EQ(run.out, kBanner);
   EXPECT_EQ(run.err, system_report(ENOENT, "Opening Results.csv on the file channel"));
   EXPECT_EQ(run.status, 255);
@@ -313,7 +315,7 @@ TEST(MainProgram, SmallAddressSpacesNeverAbort) {
 TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
   TempDir dir;
   dir.write("Crosses.csv", "1,2,10\n");
-  const auto run = run_program(dir, "\n");
+  const auto run = run_built_program(dir, "\n");
   EXPECT_EQ(run.status, 255);
   EXPECT_EQ(run.err,
             "? System Error:\n"

@@ -11,7 +11,7 @@
 namespace tf {
 namespace {
 
-using test::run_program;
+using test::run_built_program;
 using test::RunResult;
 constexpr auto count = test::count_of;
 using test::TempDir;
@@ -19,7 +19,7 @@ using test::TempDir;
 RunResult play(const std::string& crosses, const std::string& input, TempDir& dir) {
   dir.add_genome_files();
   dir.write("Crosses.csv", crosses);
-  return run_program(dir, input);
+  return run_built_program(dir, input);
 }
 
 const std::string kEnding = "   \n   \n  Press <Enter> to EXIT\n   \n";
@@ -196,20 +196,21 @@ TEST(WholeGame, ResultsHeldOpenAtTheF2TableAndAtATrial) {
   const auto release = [results] { fs::permissions(results, fs::perms::all); };
   const std::string held = "RESULTS.CSV file is closed";
   const std::string step_a = "then return to this window";
-  const auto run = test::run_program_steps(dir,
-                                           {
-                                               {"CROSSES.CSV file is closed", 1, ""},
-                                               {"Task : ", 1, "2", hold},
-                                               {held, 1, ""},
-                                               {held, 2, "", release},
-                                               {step_a, 1, ""},
-                                               {"Task : ", 2, "3"},
-                                               {"Task : ", 3, "4"},
-                                               {"maximum of 12", 1, "1", hold},
-                                               {held, 3, "", release},
-                                               {step_a, 2, ""},
-                                           },
-                                           "2026-12-10 10:05:07", test::unprivileged_wrapper());
+  const auto run =
+      test::run_built_program_steps(dir,
+                                    {
+                                        {"CROSSES.CSV file is closed", 1, ""},
+                                        {"Task : ", 1, "2", hold},
+                                        {held, 1, ""},
+                                        {held, 2, "", release},
+                                        {step_a, 1, ""},
+                                        {"Task : ", 2, "3"},
+                                        {"Task : ", 3, "4"},
+                                        {"maximum of 12", 1, "1", hold},
+                                        {held, 3, "", release},
+                                        {step_a, 2, ""},
+                                    },
+                                    "2026-12-10 10:05:07", test::unprivileged_wrapper());
   EXPECT_EQ(run.status, 255);  // the input ends at the next menu
   EXPECT_EQ(
       count(run.out, "  Make sure the RESULTS.CSV file is closed\n  Press <Enter> to continue\n"),

@@ -4,10 +4,10 @@
 
 #include <cmath>
 #include <random>
-#include <stdexcept>
 
 #include "genetics/effects.h"
 #include "test_genome.h"
+#include "text/internal_error.h"
 
 namespace tf {
 namespace {
@@ -132,8 +132,8 @@ TEST_F(Evaluation, CodesBeyondTheTablesAddNothing) {
 
 TEST_F(Evaluation, TablesOfTheWrongSizeAreRefused) {
   const PlantGeno plant = fixture::uniform_plant(1, 1);
-  EXPECT_THROW(prediction(plant, locmap_, MarkerEffects(NCOEF - 1)), std::invalid_argument);
-  EXPECT_THROW(genotypic_values(plant, LocusMap(NLOCI + 1), qtleff_), std::invalid_argument);
+  EXPECT_THROW(prediction(plant, locmap_, MarkerEffects(NCOEF - 1)), InternalError);
+  EXPECT_THROW(genotypic_values(plant, LocusMap(NLOCI + 1), qtleff_), InternalError);
   // A shorter locus table is fine: its rows are the first loci.
   EXPECT_EQ(fhb_status(plant, LocusMap{{MAJORQTL, 1, 0}}), 2);
 }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "test_genome.h"
+#include "text/internal_error.h"
 
 namespace tf {
 namespace {
@@ -94,7 +95,7 @@ TEST(RecombinationMap, StartsAndFractions) {
   EXPECT_EQ(map.fraction(4), kosambi_fraction(501));
   EXPECT_EQ(map.fraction(5), kosambi_fraction(-50));
   EXPECT_FALSE(map.starts_chromosome(NLOCI - 1));
-  EXPECT_THROW(RecombinationMap(LocusMap(NLOCI - 1)), std::invalid_argument);
+  EXPECT_THROW(RecombinationMap(LocusMap(NLOCI - 1)), InternalError);
 }
 
 TEST(RecombinationMap, BoundsSplitTheDeviatesAtEachThreshold) {

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <stdexcept>
 #include <streambuf>
 #include <string>
 #include <utility>
@@ -18,6 +17,7 @@
 #include "genetics/evaluation.h"
 #include "genetics/meiosis.h"
 #include "test_genome.h"
+#include "text/internal_error.h"
 
 namespace tf {
 namespace {
@@ -156,9 +156,7 @@ TEST_F(Population, PlantsAreTwoMeiosesOfTheF1) {
       PlantGeno plant;
       meiosis(f1, map, plant.chromatid[0], reference);
       meiosis(f1, map, plant.chromatid[1], reference);
-      PlantGeno stored;
-      f2.geno.read_plant(e, stored);
-      EXPECT_EQ(stored.chromatid, plant.chromatid);
+      EXPECT_EQ(fixture::read_codes(f2.geno, e).chromatid, plant.chromatid);
       EXPECT_EQ(f2.fhbstat[e], fhb_status(plant, locmap_));
       EXPECT_EQ(f2.pred[e], prediction(plant, locmap_, mrkeff_));
     }
@@ -172,9 +170,7 @@ TEST_F(Population, SelfCrossGivesTheParentLine) {
   for (std::size_t e = 0; e < 6; ++e) {
     SCOPED_TRACE(e);
     const std::int32_t p = e < 3 ? 1 : 2;
-    PlantGeno stored;
-    f2.geno.read_plant(e, stored);
-    EXPECT_EQ(stored.chromatid, parent_plant(p, p).chromatid);
+    EXPECT_EQ(fixture::read_codes(f2.geno, e).chromatid, parent_plant(p, p).chromatid);
     EXPECT_EQ(f2.fhbstat[e], p == 1 ? 2 : 0);
   }
   EXPECT_TRUE(same_state(stream, advanced(seeded(-3), 6 * 2 * NLOCI)));
@@ -197,7 +193,7 @@ TEST_F(Population, CrossesOutsideTheTablesAreRefusedBeforeAnyLine) {
     RandomStream stream = seeded(-1);
     EXPECT_THROW(f2plant(model_, c.crosspar, c.sizes, stream, f2.geno, f2.plantpar, f2.fhbstat,
                          f2.pred, cross_lines(con_)),
-                 std::invalid_argument);
+                 InternalError);
     EXPECT_EQ(out_.str(), "");
     EXPECT_TRUE(same_state(stream, seeded(-1)));
   }
@@ -253,11 +249,9 @@ TEST_F(Population, LinesAreTheSelfedPlantsWithTheirValues) {
   RandomStream reference = start;
   for (std::size_t e = 0; e < 16; ++e) {
     SCOPED_TRACE(e);
-    PlantGeno line;
-    before.read_plant(e, line);
+    PlantGeno line = fixture::read_codes(before, e);
     selfing(line, map, reference);
-    PlantGeno stored;
-    f2.geno.read_plant(e, stored);
+    const PlantGeno stored = fixture::read_codes(f2.geno, e);
     EXPECT_EQ(stored.chromatid, line.chromatid);
     EXPECT_EQ(stored.chromatid[0], stored.chromatid[1]);
     EXPECT_EQ(g_ri[e], genotypic_values(line, locmap_, qtleff_));
@@ -271,17 +265,14 @@ TEST_F(Population, LinesAreTheSelfedPlantsWithTheirValues) {
 
 TEST_F(Population, HomozygousPlantGivesTheSameLine) {
   GenoTable geno(2);
-  geno.write_plant(0, parent_plant(5, 5));
-  geno.write_plant(1, parent_plant(1, 1));
+  fixture::write_codes(geno, 0, parent_plant(5, 5));
+  fixture::write_codes(geno, 1, parent_plant(1, 1));
   std::vector<TraitValues> g_ri(2), pred_ri(2);
   std::vector<std::int32_t> fhbstat_ri(2);
   RandomStream stream = seeded(-4);
   rilines(model_, stream, geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_));
-  PlantGeno stored;
-  geno.read_plant(0, stored);
-  EXPECT_EQ(stored.chromatid, parent_plant(5, 5).chromatid);
-  geno.read_plant(1, stored);
-  EXPECT_EQ(stored.chromatid, parent_plant(1, 1).chromatid);
+  EXPECT_EQ(fixture::read_codes(geno, 0).chromatid, parent_plant(5, 5).chromatid);
+  EXPECT_EQ(fixture::read_codes(geno, 1).chromatid, parent_plant(1, 1).chromatid);
   EXPECT_EQ(fhbstat_ri[1], 2);
   EXPECT_EQ(g_ri[1], genotypic_values(parent_plant(1, 1), locmap_, qtleff_));
 }
@@ -292,7 +283,7 @@ TEST_F(Population, LineTablesOfUnequalLengthAreRefused) {
   std::vector<std::int32_t> fhbstat_ri(2);
   RandomStream stream = seeded(-4);
   EXPECT_THROW(rilines(model_, stream, geno, g_ri, pred_ri, fhbstat_ri, task3_lines(con_)),
-               std::invalid_argument);
+               InternalError);
   EXPECT_EQ(out_.str(), "");
 }
 

@@ -14,6 +14,7 @@
 #include "genetics/effects.h"
 #include "genetics/population.h"
 #include "state/tables.h"
+#include "test_genome.h"
 #include "text/file_channel.h"
 
 namespace tf {
@@ -137,8 +138,11 @@ TEST(ReferencePath, F2PlantsAndLinesAgreeWithTheLiteralRules) {
   ASSERT_EQ(plants.size(), entries.nplant());
   for (std::size_t e = 0; e < plants.size(); ++e) {
     SCOPED_TRACE(e + 1);
-    for (int h = 0; h < 2; ++h) {
-      for (int i = 0; i < NLOCI; ++i) ASSERT_EQ(entries.geno.code(e, i, h), plants[e][h][i]);
+    const PlantGeno stored = fixture::read_codes(entries.geno, e);
+    for (std::size_t h = 0; h < 2; ++h) {
+      for (std::size_t i = 0; i < static_cast<std::size_t>(NLOCI); ++i) {
+        ASSERT_EQ(stored.chromatid[h][i], plants[e][h][i]);
+      }
     }
     EXPECT_EQ(entries.fhbstat_f2[e], ref_status(plants[e], genome.locmap));
     EXPECT_EQ(entries.pred_f2[e], ref_prediction(plants[e], genome.locmap, genome.mrkeff));
@@ -158,9 +162,10 @@ TEST(ReferencePath, F2PlantsAndLinesAgreeWithTheLiteralRules) {
       p = next;
     }
     p[1] = p[0];
-    for (int i = 0; i < NLOCI; ++i) {
-      ASSERT_EQ(entries.geno.code(e, i, 0), p[0][i]);
-      ASSERT_EQ(entries.geno.code(e, i, 1), p[0][i]);
+    const PlantGeno stored = fixture::read_codes(entries.geno, e);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(NLOCI); ++i) {
+      ASSERT_EQ(stored.chromatid[0][i], p[0][i]);
+      ASSERT_EQ(stored.chromatid[1][i], p[0][i]);
     }
     EXPECT_EQ(entries.g_ri[e], ref_values(p, genome.locmap, genome.qtleff));
     EXPECT_EQ(entries.fhbstat_ri[e], ref_status(p, genome.locmap));

@@ -64,6 +64,29 @@ PlantGeno uniform_plant(std::int32_t code1, std::int32_t code2) {
   return plant;
 }
 
+PlantGeno read_codes(const GenoTable& geno, std::size_t entry) {
+  PackedPlant packed;
+  geno.read_plant(entry, packed);
+  PlantGeno plant;
+  unpack(packed, plant);
+  return plant;
+}
+
+void write_codes(GenoTable& geno, std::size_t entry, const PlantGeno& plant) {
+  geno.write_plant(entry, pack(plant));
+}
+
+int code(const GenoTable& geno, std::size_t entry, int locus, int chromatid) {
+  return read_codes(geno, entry)
+      .chromatid[static_cast<std::size_t>(chromatid)][static_cast<std::size_t>(locus)];
+}
+
+void set_code(GenoTable& geno, std::size_t entry, int locus, int chromatid, std::int32_t code) {
+  PlantGeno plant = read_codes(geno, entry);
+  plant.chromatid[static_cast<std::size_t>(chromatid)][static_cast<std::size_t>(locus)] = code;
+  write_codes(geno, entry, plant);
+}
+
 RandomStream seeded(std::int32_t seed) {
   RandomStream stream;
   stream.idum = seed;

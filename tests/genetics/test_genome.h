@@ -1,7 +1,8 @@
-// Helpers of the genetics tests: synthetic genome tables, streams in chosen
-// states, and state comparison.
+// Helpers of the genetics tests: synthetic genome tables, GENO read and
+// written in codes, streams in chosen states, and state comparison.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <random>
 
@@ -27,6 +28,14 @@ PlantGeno random_plant(std::mt19937& rng);
 
 // A plant whose chromatid h holds `code_h` at every locus.
 PlantGeno uniform_plant(std::int32_t code1, std::int32_t code2);
+
+// GENO in codes, through the packed rows the game reads and writes: the code
+// (1 or 2) at one locus of one chromatid, a code set there, and a whole
+// plant.
+int code(const GenoTable& geno, std::size_t entry, int locus, int chromatid);
+void set_code(GenoTable& geno, std::size_t entry, int locus, int chromatid, std::int32_t code);
+PlantGeno read_codes(const GenoTable& geno, std::size_t entry);
+void write_codes(GenoTable& geno, std::size_t entry, const PlantGeno& plant);
 
 // A stream seeded with `seed` (<= 0: not yet started).
 RandomStream seeded(std::int32_t seed);

@@ -87,12 +87,13 @@ TEST(WorkedCase, F2PlantAndItsValues) {
   f2plant(model, {{1, 2}}, {1}, stream, geno, plantpar, fhbstat, pred, cross_lines(con));
 
   EXPECT_EQ(out.str(), "    Cross   1: Line  1 x Line  2\n");
-  for (int j = 0; j < 7; ++j) {
-    EXPECT_EQ(geno.code(0, j, 0), kGamete1[j]) << j;
-    EXPECT_EQ(geno.code(0, j, 1), kGamete2[j]) << j;
+  const PlantGeno plant = fixture::read_codes(geno, 0);
+  for (std::size_t j = 0; j < 7; ++j) {
+    EXPECT_EQ(plant.chromatid[0][j], kGamete1[j]) << j;
+    EXPECT_EQ(plant.chromatid[1][j], kGamete2[j]) << j;
   }
-  EXPECT_EQ(geno.code(0, NLOCI - 1, 0), 1);
-  EXPECT_EQ(geno.code(0, NLOCI - 1, 1), 2);
+  EXPECT_EQ(plant.chromatid[0].back(), 1);
+  EXPECT_EQ(plant.chromatid[1].back(), 2);
 
   // QTL 303 is 2/1: one resistance allele.
   EXPECT_EQ(fhbstat[0], 1);
@@ -102,8 +103,6 @@ TEST(WorkedCase, F2PlantAndItsValues) {
   // Genotypic values: QTL 1 and 303 are heterozygous, QTL 8 is 2/2. QTL 8,
   // even, is the first protein QTL of the table and below 270: class 2 is
   // -(399/401)^8 for yield, +(79/81)^1 for protein, 0 for Fhb.
-  PlantGeno plant;
-  geno.read_plant(0, plant);
   const TraitValues values = genotypic_values(plant, locmap, qtleff);
   EXPECT_EQ(values, qtleff[7][1]);
   EXPECT_FLOAT_EQ(static_cast<float>(values[0]), -0.96078920F);

@@ -107,9 +107,9 @@ struct RunResult {
 // `wrapper` goes in front of the program (for instance a change of user).
 // This and the declarations down to unprivileged_wrapper are defined in
 // program_run.cpp, which is not built on Windows.
-RunResult run_program(const TempDir& dir, const std::string& input,
-                      const std::string& clock = "2026-12-10 10:05:07",
-                      const std::string& wrapper = "");
+RunResult run_built_program(const TempDir& dir, const std::string& input,
+                            const std::string& clock = "2026-12-10 10:05:07",
+                            const std::string& wrapper = "");
 
 // A line typed into the running program once its output holds `after` at
 // least `times` times; `before` runs just before it is typed (the player
@@ -121,10 +121,10 @@ struct Step {
   std::function<void()> before = {};
 };
 
-// Runs the built program as `run_program` does, typing `steps` one by one.
-RunResult run_program_steps(const TempDir& dir, const std::vector<Step>& steps,
-                            const std::string& clock = "2026-12-10 10:05:07",
-                            const std::string& wrapper = "");
+// Runs the built program as `run_built_program` does, typing `steps` one by one.
+RunResult run_built_program_steps(const TempDir& dir, const std::vector<Step>& steps,
+                                  const std::string& clock = "2026-12-10 10:05:07",
+                                  const std::string& wrapper = "");
 
 // The command that runs a program as a user whom file permissions bind, or
 // "" when this process is such a user already.

@@ -72,8 +72,8 @@ RunResult collect(const TempDir& dir, int raw) {
 
 }  // namespace
 
-RunResult run_program(const TempDir& dir, const std::string& input, const std::string& clock,
-                      const std::string& wrapper) {
+RunResult run_built_program(const TempDir& dir, const std::string& input, const std::string& clock,
+                            const std::string& wrapper) {
   dir.write(".stdin", input);
   const std::string command = program_command(dir, clock, wrapper) + " < .stdin";
   const int raw = std::system(command.c_str());
@@ -81,8 +81,8 @@ RunResult run_program(const TempDir& dir, const std::string& input, const std::s
   return collect(dir, raw);
 }
 
-RunResult run_program_steps(const TempDir& dir, const std::vector<Step>& steps,
-                            const std::string& clock, const std::string& wrapper) {
+RunResult run_built_program_steps(const TempDir& dir, const std::vector<Step>& steps,
+                                  const std::string& clock, const std::string& wrapper) {
   // A program that ended early closes the pipe: the write then fails rather
   // than killing the test.
   const auto old_handler = std::signal(SIGPIPE, SIG_IGN);

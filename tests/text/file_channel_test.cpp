@@ -94,6 +94,41 @@ TEST(FileChannel, ReadThatFailsIsFatal) {
   files.close();
 }
 
+// An existing file whose open for writing the system refuses (a spreadsheet
+// holds it, it is read-only, or its file system is) is the caller's to wait
+// for: false, the file untouched. Any other failure is fatal.
+TEST(FileChannel, RefusedOpenForWriteOfAnExistingFileIsWaitedFor) {
+  struct Case {
+    int error;
+    bool refused;
+  };
+  for (const Case& c : {Case{EACCES, true}, Case{EPERM, true}, Case{EROFS, true}, Case{EIO, false},
+                        Case{ENOSPC, false}}) {
+    SCOPED_TRACE(std::strerror(c.error));
+    TempDir dir;
+    dir.write("Results.csv", "held\n");
+    test::FlakyChannel files(dir.path());
+    files.fail_opens("wb", 0, 1, c.error);
+    if (c.refused) {
+      EXPECT_FALSE(files.try_open_write("Results.csv"));
+      EXPECT_FALSE(files.is_open());
+    } else {
+      try {
+        files.try_open_write("Results.csv");
+        ADD_FAILURE() << "no fatal error";
+      } catch (const FatalIoError& e) {
+        EXPECT_EQ(e.message(), std::strerror(c.error));
+        EXPECT_EQ(e.operation(), "Opening Results.csv on the file channel");
+      }
+    }
+    EXPECT_EQ(dir.read("Results.csv"), "held\n");
+    // The refusal was the only one: the next open writes the file.
+    ASSERT_TRUE(files.try_open_write("Results.csv"));
+    files.close();
+    EXPECT_EQ(dir.read("Results.csv"), "");
+  }
+}
+
 TEST(FileChannel, FolderIsNoFileToReadOrWrite) {
   TempDir dir;
   std::filesystem::create_directory(dir.path() / "Results.csv");

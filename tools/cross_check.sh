@@ -4,7 +4,9 @@
 # games of tools/cross/games/ on the Linux build and under wine on the Windows
 # build, each with its seed, and requires the same exit status, and the
 # console output, the error report and Results.csv byte for byte at every
-# prompt and at the end (no carriage return on either system).
+# prompt and at the end (no carriage return on either system). Last it makes
+# the Windows archive a class gets (the target package), unpacks it and plays
+# a game with the program in it, compared with the Linux program's.
 # BUILD_DIR (default build) and CROSS_BUILD_DIR (default build-mingw) name the
 # two builds; tools/install-deps.sh installs mingw-w64, wine and GoogleTest's
 # sources when they are missing.
@@ -118,6 +120,28 @@ for game_dir in tools/cross/games/*/; do
   fi
 done
 
+# compare_games EXPECTED ACTUAL: adds to $problems where the two game folders'
+# console output, error report or Results.csv differ.
+compare_games() {
+  cmp -s "$1/out.txt" "$2/out.txt" || problems+=" console output differs;"
+  cmp -s "$1/err.txt" "$2/err.txt" || problems+=" error report differs;"
+  cmp -s "$1/Results.csv" "$2/Results.csv" || problems+=" Results.csv differs;"
+}
+
+# verdict CHECK PASSED EXPECTED ACTUAL: counts the check as passed, or as
+# failed with $problems and the first lines of the two folders' differences.
+verdict() {
+  if [ -z "$problems" ]; then
+    passed=$((passed + 1))
+    step "$1: $2"
+  else
+    failed=$((failed + 1))
+    step "$1 FAILS:$problems"
+    diff "$3/out.txt" "$4/out.txt" | head -20 || true
+    diff "$3/err.txt" "$4/err.txt" | head -10 || true
+  fi
+}
+
 # --- Results.csv held by another program on Windows ---
 # hold_file holds it (read sharing only) before the game starts and again
 # before the first trial; each time the game must ask for it to be closed,
@@ -154,18 +178,67 @@ problems=""
 grep -q "Phenotyping done for Year 1" "$unheld/out.txt" || problems+=" the game did not reach its trial;"
 [ "$held_status" = "$unheld_status" ] ||
   problems+=" exit status $held_status held, $unheld_status never held;"
-cmp -s "$held/out.txt" "$unheld/out.txt" || problems+=" console output differs;"
-cmp -s "$held/err.txt" "$unheld/err.txt" || problems+=" error report differs;"
-cmp -s "$held/Results.csv" "$unheld/Results.csv" || problems+=" Results.csv differs;"
-if [ -z "$problems" ]; then
-  passed=$((passed + 1))
-  step "held Results.csv: asked to be closed twice, then the same game as never held"
-else
-  failed=$((failed + 1))
-  step "held Results.csv FAILS:$problems"
-  diff "$unheld/out.txt" "$held/out.txt" | head -20 || true
-  diff "$unheld/err.txt" "$held/err.txt" | head -10 || true
-fi
+compare_games "$unheld" "$held"
+verdict "held Results.csv" "asked to be closed twice, then the same game as never held" \
+  "$unheld" "$held"
+
+# --- The Windows archive, as a class gets it ---
+# The target package makes the archive; unpacked in a fresh folder it holds
+# one folder with the program, the genome files, the example Crosses.csv and
+# HOW-TO-PLAY.txt, and nothing else. There, as a student would, the release
+# game is played with the program itself, its clock frozen: the game's
+# Crosses.csv in place of the example, its input without the driver's lines
+# (every entry stays kept). It must end as normal, status 0, as the Linux
+# program's game under the same clock: the console output, the error report
+# and Results.csv byte for byte.
+cmake --build "$xbuild" --target package >"$work/package.log" 2>&1 || {
+  cat "$work/package.log"
+  fail "the Windows archive could not be made"
+}
+archive_game=release
+archive_from="$root/tools/cross/games/$archive_game"
+clock="2026-12-10 10:05:07"
+problems=""
+package="$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$xbuild/CPackConfig.cmake")"
+[ -n "$package" ] || fail "no CPACK_PACKAGE_FILE_NAME in $xbuild/CPackConfig.cmake"
+unpacked="$work/unpacked/$package"
+mkdir "$work/unpacked"
+(cd "$work/unpacked" && cmake -E tar xf "$root/$xbuild/$package.zip") ||
+  fail "$xbuild/$package.zip does not unpack"
+listing() { find "$1" -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort | tr '\n' ' '; }
+[ "$(listing "$work/unpacked")" = "$package " ] ||
+  problems+=" the archive holds $(listing "$work/unpacked")instead of the folder $package;"
+shipped="Crosses.csv HOW-TO-PLAY.txt tillerfold.exe zForbidden.csv zHandsOff.csv zKeepOut.csv "
+[ "$(listing "$unpacked")" = "$shipped" ] ||
+  problems+=" the archive's folder holds: $(listing "$unpacked");"
+for f in data/zForbidden.csv data/zHandsOff.csv data/zKeepOut.csv examples/Crosses.csv; do
+  cmp -s "$f" "$unpacked/$(basename "$f")" || problems+=" its $(basename "$f") is not $f;"
+done
+grep -v '^@' "$archive_from/input.txt" >"$work/archive-input.txt"
+cp "$archive_from/Crosses.csv" "$unpacked/"
+# Only the game's own process runs on the frozen clock: wine's server and
+# services, started here on the real one, would never end a wait on it. File
+# times are not faked, or wine would take its prefix for out of date.
+wineserver -w
+wineserver -p
+wineboot >/dev/null 2>&1 || fail "wineboot could not start wine's services"
+export NO_FAKE_STAT=1
+archive_status=0
+(cd "$unpacked" && TZ=UTC faketime -f "$clock" wine ./tillerfold.exe \
+  <"$work/archive-input.txt" >out.txt 2>err.txt) || archive_status=$?
+native="$work/linux/archive"
+game_folder "$native" "$archive_from"
+native_status=0
+(cd "$native" && TZ=UTC faketime -f "$clock" "$root/$build/tillerfold" \
+  <"$work/archive-input.txt" >out.txt 2>err.txt) || native_status=$?
+grep -qF -- "$(cat "$archive_from/expect")" "$native/out.txt" ||
+  problems+=" the Linux game did not reach: $(cat "$archive_from/expect");"
+[ "$native_status" = 0 ] || problems+=" exit status $native_status on Linux, not 0;"
+[ "$archive_status" = "$native_status" ] ||
+  problems+=" exit status $archive_status from the archive, $native_status on Linux;"
+compare_games "$native" "$unpacked"
+verdict "archive $package.zip" "unpacked, game $archive_game played to its end as on Linux" \
+  "$native" "$unpacked"
 
 echo "cross-check: done in $((EPOCHSECONDS - started)) s"
 echo "cross-check: $passed passed, $failed failed"

@@ -43,7 +43,7 @@ status=0
 for i in "${!targets[@]}"; do
   t="${targets[$i]}"
   if wait "${pids[$i]}"; then
-    echo "fuzz_$t: $(grep -m1 '^Done' "$scratch/$t.log" || echo done)"
+    echo "fuzz_$t: $(grep -m1 '^Done' "$scratch/$t.log" || echo "done")"
   else
     status=1
     echo "fuzz_$t FAILED (input kept in $findings/):"

@@ -155,8 +155,10 @@ TEST(ShippedLocusTable, GivesTheMajorGeneTheTripledFhbEffect) {
   }
   QtlEffectTable qtleff(NQTL);
   geneffects(locmap, qtleff);
-  EXPECT_FLOAT_EQ(qtleff[MAJORQTL - 1][0][2], -2.8536584);  // allele 1 resists
-  EXPECT_FLOAT_EQ(qtleff[MAJORQTL - 1][1][2], 2.8536584);
+  // The cells hold single-precision effects widened to double.
+  const QtlEffect& major_gene = qtleff[MAJORQTL - 1];
+  EXPECT_FLOAT_EQ(static_cast<float>(major_gene[0][2]), -2.8536584F);  // allele 1 resists
+  EXPECT_FLOAT_EQ(static_cast<float>(major_gene[1][2]), 2.8536584F);
 }
 
 TEST(ShippedParents, CarryCodesOneOrTwoAndTheMajorGeneAsCarrierSays) {

@@ -22,7 +22,8 @@ using test::TempDir;
 std::string many_lines() {
   std::string text;
   for (int i = 0; text.size() < (5u << 19); ++i) {
-    text += std::to_string(i) + ',' + std::string(static_cast<std::size_t>(i % 200), 'a' + i % 26);
+    const char letter = static_cast<char>('a' + i % 26);
+    text += std::to_string(i) + ',' + std::string(static_cast<std::size_t>(i % 200), letter);
     text += '\n';
   }
   return text;

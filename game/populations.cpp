@@ -15,9 +15,8 @@ GenomeModel model_of(const GenomeTables& g) { return {g.locmap, g.qtleff, g.parg
 
 CrossStart cross_lines(Console& con) {
   return [&con](std::size_t cross, const std::array<std::int32_t, 2>& parents) {
-    con.formatted_line("    Cross " + int_field(static_cast<std::int32_t>(cross + 1), 3) +
-                       ": Line " + int_field(parents[0], 2) + " x Line " +
-                       int_field(parents[1], 2));
+    con.formatted_line("    Cross " + int_field(number_of(cross), 3) + ": Line " +
+                       int_field(parents[0], 2) + " x Line " + int_field(parents[1], 2));
   };
 }
 

@@ -18,7 +18,7 @@ void start_game(Game& game) {
   load_marker_effects(game.files, g.mrkeff);
   make_f2_plants(game.con, g, game.crosses, s.stream, en);
   for (std::size_t e = 0; e < en.nplant(); ++e) {
-    en.id[e] = static_cast<std::int32_t>(e + 1);
+    en.id[e] = number_of(e);
     en.keep[e] = 1;
     en.pheno[e].fill(0.0);
   }

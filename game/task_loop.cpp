@@ -35,7 +35,7 @@ TaskOutcome marker_screening(Game& game) {
   s.nscreen = 0;
   for (std::size_t e = 0; e < en.nplant(); ++e) {
     const auto& par = en.plantpar[e];
-    if (en.keep[e] == 1 && CARRIER[par[0] - 1] != CARRIER[par[1] - 1]) ++s.nscreen;
+    if (en.keep[e] == 1 && CARRIER[index_of(par[0])] != CARRIER[index_of(par[1])]) ++s.nscreen;
   }
   if (!charged(game, s.nscreen)) return TaskOutcome::kRefused;
   fhbqtl(game.con, s, game.entries);

@@ -33,7 +33,7 @@ void unpack_chromatid(const PackedChromatid& words, std::int32_t* codes);
 PackedPlant pack(const PlantGeno& plant);
 void unpack(const PackedPlant& packed, PlantGeno& plant);
 
-// Entries are addressed 0-based (entry ID e at index e - 1), loci 0..NLOCI-1,
+// Entries are addressed 0-based (entry ID e at index_of(e)), loci 0..NLOCI-1,
 // chromatids 0 and 1.
 class GenoTable {
  public:

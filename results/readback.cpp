@@ -65,7 +65,7 @@ std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int
         return line_number;
       case ValueRead::kValue:
         if (id >= 1 && static_cast<std::size_t>(id) <= marked.size()) {
-          marked[static_cast<std::size_t>(id) - 1] = 1;
+          marked[index_of(id)] = 1;
         }
         break;
       case ValueRead::kNull:

@@ -1,8 +1,8 @@
 // The game's tables and state, all owned by the main program for the whole
 // run and handed by reference to the procedures that read or fill them.
 //
-// Entries are stored 0-based: the entry whose ID is e lives at index e - 1 of
-// every entry table. Crosses likewise: cross c at index c - 1.
+// Entries are stored 0-based: the entry whose ID is e lives at index_of(e) of
+// every entry table. Crosses likewise: cross c at index_of(c).
 #pragma once
 
 #include <array>

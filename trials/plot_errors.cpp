@@ -16,9 +16,9 @@ float plot_deviate(float u1, float u2) {
   return radius * static_cast<float>(std::cos(static_cast<double>(angle)));
 }
 
-float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, int trait,
+float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, Trait trait,
            const std::array<double, NTRAIT>& ve) {
-  const double s = std::sqrt(ve.at(static_cast<std::size_t>(trait - 1)));
+  const double s = std::sqrt(ve.at(index_of(trait)));
   for (double& mean : errmean) {
     mean = 0.0;
     for (std::int32_t j = 0; j < nloc; ++j) {

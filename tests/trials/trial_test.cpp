@@ -243,9 +243,9 @@ TEST_F(TrialTest, PhenotypesOfEveryEntryWithTheFloors) {
   std::array<std::vector<double>, 3> errors;
   std::array<float, 3> lsd{};
   const std::array<std::int32_t, 3> nloc = {2, 2, 3};
-  for (int t = 0; t < 3; ++t) {
+  for (std::size_t t = 0; t < 3; ++t) {
     errors[t].resize(5);
-    lsd[t] = nong(copy, errors[t], nloc[t], t + 1, g.game.ve);
+    lsd[t] = nong(copy, errors[t], nloc[t], kTraits[t], g.game.ve);
     EXPECT_EQ(g.game.columns.lsd[t], lsd[t]);
     EXPECT_GT(lsd[t], 0.0F);
   }

@@ -42,7 +42,7 @@ void make_inbred_lines(Console& con, const GenomeTables& genome, GameState& stat
   rilines(model_of(genome), state.stream, entries.geno, entries.g_ri, entries.pred_ri,
           entries.fhbstat_ri, task3_lines(con));
   rescale(entries.g_ri);
-  state.stage = 1;
+  state.stage = Stage::kLine;
 }
 
 }  // namespace tf

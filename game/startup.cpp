@@ -22,7 +22,7 @@ void start_game(Game& game) {
     en.keep[e] = 1;
     en.pheno[e].fill(0.0);
   }
-  s.stage = 0;
+  s.stage = Stage::kF2;
   s.task = 0;
   s.year = 1;
   s.fhbdone = s.gwsf2done = s.gwsridone = s.phenodone = 0;
@@ -31,7 +31,8 @@ void start_game(Game& game) {
   game.columns.lsd.fill(0.0F);
   // The start charge is never refused in practice (at most 120 crosses) and
   // its outcome is not examined.
-  budget(game.con, static_cast<std::int32_t>(game.crosses.ncross()), 0, s.balance, s.overflag);
+  budget(game.con, static_cast<std::int32_t>(game.crosses.ncross()), TaskCode::kStartCharge,
+         s.balance, s.overflag);
 }
 
 }  // namespace tf

@@ -48,7 +48,7 @@ TaskOutcome genomewide_predictions(Game& game) {
   GameState& s = game.state;
   s.nkept = nkeep(game.entries.keep);
   if (!charged(game, s.nkept)) return TaskOutcome::kRefused;
-  if (s.stage == 0) {
+  if (s.stage == Stage::kF2) {
     gwsf2(game.con, game.files, game.entries);
     s.gwsf2done = 1;
   } else {
@@ -71,7 +71,9 @@ TaskOutcome inbred_lines(Game& game) {
 // Tasks 4, 5, 6: each trial, of whichever kind, takes one trial year.
 TaskOutcome field_trial(Game& game) {
   GameState& s = game.state;
-  const auto trial = s.task == 4 ? phenyldprot : s.task == 5 ? phenfhb : phen3;
+  const auto trial = s.task == TaskCode::kYieldProteinTrial ? phenyldprot
+                     : s.task == TaskCode::kFhbTrial        ? phenfhb
+                                                            : phen3;
   if (trial(game.con, game.files, s, game.entries, game.columns, game.ve) ==
       TrialOutcome::kGameEnds) {
     return TaskOutcome::kRefused;
@@ -87,16 +89,19 @@ TaskOutcome release(Game& game) {
 }
 
 struct Task {
-  std::int32_t code;
+  TaskCode code;
   TaskOutcome (*run)(Game&);
 };
 
 // The dispatch: the menu returns only these codes.
 constexpr Task kTasks[] = {
-    {1, marker_screening}, {2, genomewide_predictions},
-    {3, inbred_lines},     {4, field_trial},
-    {5, field_trial},      {6, field_trial},
-    {99, release},
+    {TaskCode::kMarkerScreening, marker_screening},
+    {TaskCode::kGenomewidePredictions, genomewide_predictions},
+    {TaskCode::kInbredLines, inbred_lines},
+    {TaskCode::kYieldProteinTrial, field_trial},
+    {TaskCode::kFhbTrial, field_trial},
+    {TaskCode::kThreeTraitTrial, field_trial},
+    {TaskCode::kRelease, release},
 };
 
 }  // namespace

@@ -12,8 +12,8 @@ namespace tf {
 
 constexpr int NYEAR = 3;  // trial years 1..3
 
-// Dollars per unit, by task code: 0 a cross, 1 a marker test, 2 a prediction,
-// 3 an inbred line, 4 a yield-and-protein plot, 5 an Fhb plot.
+// Dollars per unit, indexed by TaskCode: a cross (the start charge), a marker
+// test, a prediction, an inbred line, a yield-and-protein plot, an Fhb plot.
 constexpr std::array<float, 6> COST = {25.0F, 4.0F, 20.0F, 15.0F, 42.0F, 5.0F};
 
 // CARRIER(p) at index_of(p): 1 when parent line p carries allele 1 at MAJORQTL.

@@ -80,13 +80,33 @@ std::size_t add_value_columns(ResultColumns& columns, std::size_t count, const c
 void set_column_head(ResultColumns& columns, std::size_t c, std::string_view name,
                      std::int32_t nlocs = 0, float lsd = 0.0F);
 
+// The task codes, as the player types them at the menu. Unscoped, so that
+// TASK, an int32 into which the menu reads any integer answered, compares
+// with them as it is; written TaskCode::k... all the same. Codes 0..5 also
+// index COST, each the price of one unit of its task: 0 is the start charge
+// of the crosses, which no menu offers; a trial of all three traits pays the
+// plots of both the yield-and-protein and the Fhb trial.
+enum TaskCode : std::int32_t {
+  kStartCharge = 0,
+  kMarkerScreening = 1,
+  kGenomewidePredictions = 2,
+  kInbredLines = 3,
+  kYieldProteinTrial = 4,
+  kFhbTrial = 5,
+  kThreeTraitTrial = 6,
+  kRelease = 99,
+};
+
+// STAGE: what the entries are, F2 plants until task 3 has made them inbred lines.
+enum class Stage : std::int32_t { kF2 = 0, kLine = 1 };
+
 // The game state: scalars of the main program.
 struct GameState {
   float balance = 250000.0F;  // BALANCE, dollars
   RandomStream stream;        // IDUM and the rest of the stream's state
   std::int32_t errflag = 0;   // ERRFLAG: 1 when the crosses are rejected
-  std::int32_t task = 0;      // TASK: the code last chosen at the menu
-  std::int32_t stage = 0;     // STAGE: 0 F2 plants, 1 inbred lines
+  std::int32_t task = 0;      // TASK: the code last chosen; the menu reads the answer into it
+  Stage stage = Stage::kF2;   // STAGE
   std::int32_t year = 1;      // YEAR: the next trial year, 4 after three trials
   std::int32_t fhbdone = 0;
   std::int32_t gwsf2done = 0;

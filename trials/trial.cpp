@@ -43,14 +43,14 @@ struct TrialTrait {
 
 // What the kinds of trial differ in.
 struct TrialKind {
-  std::int32_t task;               // task code, selects budget2's formula
+  TaskCode task;                   // selects budget2's formula
   std::vector<Site> prompts;       // asked in this order, all again after a refusal
   std::array<Site, 2> charged;     // counts passed to budget2
   std::vector<TrialTrait> traits;  // in column order
 };
 
 const TrialKind& yield_protein_trial() {
-  static const TrialKind kind{4,
+  static const TrialKind kind{TaskCode::kYieldProteinTrial,
                               {kYieldProtein},
                               {kYieldProtein, kYieldProtein},
                               {{Trait::kYield, kYieldProtein}, {Trait::kProtein, kYieldProtein}}};
@@ -58,13 +58,13 @@ const TrialKind& yield_protein_trial() {
 }
 
 const TrialKind& fhb_trial() {
-  static const TrialKind kind{5, {kFhb}, {kFhb, kFhb}, {{Trait::kFhb, kFhb}}};
+  static const TrialKind kind{TaskCode::kFhbTrial, {kFhb}, {kFhb, kFhb}, {{Trait::kFhb, kFhb}}};
   return kind;
 }
 
 const TrialKind& three_trait_trial() {
   static const TrialKind kind{
-      6,
+      TaskCode::kThreeTraitTrial,
       {kYieldProtein, kFhb},
       {kYieldProtein, kFhb},
       {{Trait::kYield, kYieldProtein}, {Trait::kProtein, kYieldProtein}, {Trait::kFhb, kFhb}}};

@@ -57,7 +57,7 @@ TrialOutcome run(Trial trial, ScriptedGame& t) {
 // Five lines, the second dropped, with the plot error variances of the game.
 void five_lines(ScriptedGame& t) {
   Game& game = t.game;
-  game.state.stage = 1;
+  game.state.stage = Stage::kLine;
   game.state.stream.idum = -251;
   game.ve = {241.97669653443972, 0.75, 53.999998658895514};
   for (std::size_t e = 0; e < 5; ++e) {

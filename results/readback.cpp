@@ -4,6 +4,7 @@
 #include <string>
 
 #include "results/results_table.h"
+#include "state/tables.h"
 #include "text/free_format.h"
 #include "text/text_format.h"
 
@@ -52,7 +53,7 @@ std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int
   std::string discarded;
   while (headers_left > 0 && source.next_line(line)) {
     ++line_number;
-    if (read_value(line, Item::text(discarded, 12)) != ValueRead::kEnd) --headers_left;
+    if (read_value(line, Item::text(discarded, COLWIDTH)) != ValueRead::kEnd) --headers_left;
   }
   std::int64_t reads = 0;
   std::int32_t id = 0;
@@ -97,8 +98,15 @@ void print_block(Console& con, const std::vector<ConsoleItem>& block) {
 
 const ReadbackLayout& results_readback() {
   using Kind = ConsoleItem::Kind;
+  // The correction block quotes the first cell of each header row.
+  const auto quoted = [](int row, std::string_view first) {
+    return "   Row " + std::to_string(row) + ": \"" + std::string(first) + '"';
+  };
+  static const std::string row1 = quoted(1, kHeaderMark);
+  static const std::string row2 = quoted(2, kHeaderMark);
+  static const std::string row3 = quoted(3, kIdColumnName);
   static const ReadbackLayout layout{
-      {{2, "--"}, {2, "--"}, {7, "Line_ID"}},
+      {header_check(kHeaderMark), header_check(kHeaderMark), header_check(kIdColumnName)},
       " - Do NOT change or delete the 3 header rows",
       {
           {Kind::kSpacer, {}},
@@ -107,15 +115,15 @@ const ReadbackLayout& results_readback() {
           {Kind::kFree, " Header rows have been changed; make sure the"},
           {Kind::kFree, " first 3 rows have the following in the first column:"},
           {Kind::kSpacer, {}},
-          {Kind::kFree, "   Row 1: \"--\""},
-          {Kind::kFree, "   Row 2: \"--\""},
-          {Kind::kFree, "   Row 3: \"Line_ID\""},
+          {Kind::kFree, row1},
+          {Kind::kFree, row2},
+          {Kind::kFree, row3},
           {Kind::kSpacer, {}},
           {Kind::kFree, " - After making the corrections, SAVE and CLOSE the CSV file"},
           {Kind::kFree, "   then return to this window and press <Enter> to continue"},
       },
       true,
-      "Line_ID",
+      kIdColumnName,
   };
   return layout;
 }

@@ -19,9 +19,18 @@
 namespace tf {
 
 // The tables' fixed sizes.
-constexpr int MAXCROSSSIZE = 2000;    // F2 plants per cross
-constexpr int MAXCOL = 12;            // value columns of the results table
-constexpr int NCOLHEAD = MAXCOL + 3;  // "Line_ID", "Parent_1", "Parent_2" and one per value column
+constexpr int MAXCROSSSIZE = 2000;            // F2 plants per cross
+constexpr int NFIXEDCOL = 3;                  // the ID and the two parents of an entry
+constexpr int MAXCOL = 12;                    // value columns of the results table
+constexpr int NCOLHEAD = NFIXEDCOL + MAXCOL;  // a name per fixed and per value column
+
+// The width in characters of a column name (COLHEAD, TRAITNAME, HEADER), of
+// a header cell of Results.csv and of a value in its rows.
+constexpr int COLWIDTH = 12;
+
+// COLHEAD(1..3), the names of the fixed columns.
+constexpr std::array<std::string_view, NFIXEDCOL> FIXEDCOLHEAD = {"Line_ID", "Parent_1",
+                                                                  "Parent_2"};
 
 // The cross tables, created once the records of Crosses.csv are counted.
 struct CrossTables {
@@ -62,8 +71,8 @@ struct EntryTable {
 
 // The value columns' headings: names, locations and LSDs.
 struct ResultColumns {
-  std::int32_t ncol = 0;                        // NCOL: value columns in use, 0..12
-  std::array<std::string, NCOLHEAD> colhead;    // COLHEAD, each 12 characters
+  std::int32_t ncol = 0;                        // NCOL: value columns in use, 0..MAXCOL
+  std::array<std::string, NCOLHEAD> colhead;    // COLHEAD, each COLWIDTH characters
   std::array<std::int32_t, MAXCOL> nlocs = {};  // NLOCS, 0 for a prediction column
   std::array<float, MAXCOL> lsd = {};           // LSD(10%), 0.0 for a prediction column
   ResultColumns();
@@ -75,7 +84,7 @@ struct ResultColumns {
 // anything changes.
 std::size_t add_value_columns(ResultColumns& columns, std::size_t count, const char* who);
 
-// The head of value column `c`: its name in COLHEAD (set in 12 characters),
+// The head of value column `c`: its name in COLHEAD (set in COLWIDTH characters),
 // NLOCS and LSD(10%), both 0 for a prediction column.
 void set_column_head(ResultColumns& columns, std::size_t c, std::string_view name,
                      std::int32_t nlocs = 0, float lsd = 0.0F);

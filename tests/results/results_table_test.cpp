@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,22 @@ TEST(Output, ShorterTableLeavesNothingOfTheOldFile) {
             "--          ,--          ,[LSD(10%)=>],    1.00\n"
             "Line_ID     ,Parent_1    ,Parent_2    ,Fhb_Y1      \n"
             "     2, 3,12,        0.00\n");
+}
+
+TEST(Output, ColumnCountOutsideTheTableIsRefusedBeforeAnythingIsWritten) {
+  for (const std::int32_t ncol : {-1, MAXCOL + 1}) {
+    SCOPED_TRACE(ncol);
+    ScriptedGame g(1);
+    g.set_results("as saved\n");
+    g.game.columns.ncol = ncol;
+    try {
+      output(g.con, g.files, g.game.entries, g.game.columns);
+      ADD_FAILURE() << "no logic_error";
+    } catch (const std::logic_error& e) {
+      EXPECT_STREQ(e.what(), "output: value column count outside 0..12");
+    }
+    EXPECT_EQ(g.results(), "as saved\n");
+  }
 }
 
 const std::string kCloseIt =

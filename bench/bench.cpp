@@ -295,7 +295,7 @@ int main(int argc, char** argv) {
     BuiltGame g(trial, "\n12\n4\n\n");
     g.make_lines();
     g.game.state.balance = 1.0e9F;
-    g.game.state.task = 6;
+    g.game.state.task = tf::TaskCode::kThreeTraitTrial;
     const auto start = Clock::now();
     tf::Game& game = g.game;
     tf::phen3(g.con, g.files, game.state, game.entries, game.columns, game.ve);

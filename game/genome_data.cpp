@@ -80,13 +80,17 @@ std::array<double, NTRAIT> plot_error_variances() {
   return ve;
 }
 
-double to_trait_scale(double raw, std::size_t t) {
+double to_trait_scale(double raw, Trait trait) {
+  const std::size_t t = index_of(trait);
   return ((raw - ZMEAN[t]) / ZSG[t]) * SG[t] + MEAN[t];
 }
 
 void rescale(std::vector<TraitValues>& values) {
   for (TraitValues& g : values) {
-    for (std::size_t t = 0; t < NTRAIT; ++t) g[t] = to_trait_scale(g[t], t);
+    for (const Trait trait : kTraits) {
+      double& value = g[index_of(trait)];
+      value = to_trait_scale(value, trait);
+    }
   }
 }
 

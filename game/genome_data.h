@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <vector>
 
 #include "state/tables.h"
@@ -27,9 +26,9 @@ void load_marker_effects(FileChannel& files, MarkerEffects& mrkeff);
 // VE per trait: ((SG^2 - SG^2 x H2) x 4) / H2 in double, H2 widened.
 std::array<double, NTRAIT> plot_error_variances();
 
-// A raw genotypic value of trait index t + 1 on the trait scale:
+// A raw genotypic value of `trait` on the trait scale:
 // ((g - ZMEAN) / ZSG) x SG + MEAN.
-double to_trait_scale(double raw, std::size_t t);
+double to_trait_scale(double raw, Trait trait);
 
 // Brings raw genotypic values to the trait scale, in place.
 void rescale(std::vector<TraitValues>& values);

@@ -2,24 +2,26 @@
 
 #include <string>
 
+#include "state/fixed_data.h"
 #include "text/text_format.h"
 
 namespace tf {
 
 bool offered(const GameState& s, std::int32_t task) {
   switch (task) {
-    case 1:
+    case TaskCode::kMarkerScreening:
       return s.fhbdone == 0;
-    case 2:
-      return (s.stage == 0 && s.gwsf2done == 0) || (s.stage == 1 && s.gwsridone == 0);
-    case 3:
-      return s.stage == 0;
-    case 4:
-    case 5:
-    case 6:
-      return s.stage == 1 && s.year <= 3;
-    case 99:
-      return s.stage == 1 && (s.gwsridone == 1 || s.phenodone == 1);
+    case TaskCode::kGenomewidePredictions:
+      return (s.stage == Stage::kF2 && s.gwsf2done == 0) ||
+             (s.stage == Stage::kLine && s.gwsridone == 0);
+    case TaskCode::kInbredLines:
+      return s.stage == Stage::kF2;
+    case TaskCode::kYieldProteinTrial:
+    case TaskCode::kFhbTrial:
+    case TaskCode::kThreeTraitTrial:
+      return s.stage == Stage::kLine && s.year <= NYEAR;
+    case TaskCode::kRelease:
+      return s.stage == Stage::kLine && (s.gwsridone == 1 || s.phenodone == 1);
     default:
       return false;
   }
@@ -29,17 +31,23 @@ void menu(Console& con, GameState& state) {
   con.section_opening();
   con.free_line(" Enter the number corresponding to the next task:");
   con.spacer();
-  if (offered(state, 1))
+  if (offered(state, TaskCode::kMarkerScreening)) {
     con.free_line("    1  Select for plants homozygous for the Fhb resistance gene");
-  if (offered(state, 2)) con.free_line("    2  Obtain genomewide predictions for each trait");
-  if (offered(state, 3)) con.free_line("    3  Obtain homozygous lines by single-seed descent");
-  if (offered(state, 4)) {
+  }
+  if (offered(state, TaskCode::kGenomewidePredictions)) {
+    con.free_line("    2  Obtain genomewide predictions for each trait");
+  }
+  if (offered(state, TaskCode::kInbredLines)) {
+    con.free_line("    3  Obtain homozygous lines by single-seed descent");
+  }
+  // The three trials are offered together.
+  if (offered(state, TaskCode::kYieldProteinTrial)) {
     const std::string year = int_field(state.year, 1) + "]";
     con.formatted_line("     4  Phenotype lines for yield and protein [Year " + year);
     con.formatted_line("     5  Phenotype lines for Fhb resistance [Year " + year);
     con.formatted_line("     6  Phenotype lines for all three traits [Year " + year);
   }
-  if (offered(state, 99)) {
+  if (offered(state, TaskCode::kRelease)) {
     con.free_line("   99  Release selected inbred as a cultivar [Line_ID needed]");
   }
   for (;;) {

@@ -15,9 +15,8 @@ GenomeModel model_of(const GenomeTables& g) { return {g.locmap, g.qtleff, g.parg
 
 CrossStart cross_lines(Console& con) {
   return [&con](std::size_t cross, const std::array<std::int32_t, 2>& parents) {
-    con.formatted_line("    Cross " + int_field(static_cast<std::int32_t>(cross + 1), 3) +
-                       ": Line " + int_field(parents[0], 2) + " x Line " +
-                       int_field(parents[1], 2));
+    con.formatted_line("    Cross " + int_field(number_of(cross), 3) + ": Line " +
+                       int_field(parents[0], 2) + " x Line " + int_field(parents[1], 2));
   };
 }
 
@@ -41,7 +40,7 @@ void make_inbred_lines(Console& con, const GenomeTables& genome, GameState& stat
   rilines(model_of(genome), state.stream, entries.geno, entries.g_ri, entries.pred_ri,
           entries.fhbstat_ri, task3_lines(con));
   rescale(entries.g_ri);
-  state.stage = 1;
+  state.stage = Stage::kLine;
 }
 
 }  // namespace tf

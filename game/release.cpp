@@ -37,7 +37,8 @@ bool meets_protein_standard(double protein) {
 bool meets_fhb_standard(double fhb) { return fhb <= kFhbHigh; }
 
 bool meets_standards(const TraitValues& values) {
-  return meets_protein_standard(values[1]) && meets_fhb_standard(floored_fhb(values[2]));
+  return meets_protein_standard(values[index_of(Trait::kProtein)]) &&
+         meets_fhb_standard(floored_fhb(values[index_of(Trait::kFhb)]));
 }
 
 void release_check(Console& con, GameState& state, EntryTable& entries) {
@@ -45,9 +46,11 @@ void release_check(Console& con, GameState& state, EntryTable& entries) {
     con.free_line(" There is no line to release");
     return;
   }
-  const std::size_t e =
-      static_cast<std::size_t>(ask_line_id(con, state.lineid, entries.nplant())) - 1;
+  const std::size_t e = index_of(ask_line_id(con, state.lineid, entries.nplant()));
   TraitValues& g = entries.g_ri[e];
+  const double& yield = g[index_of(Trait::kYield)];
+  const double& protein = g[index_of(Trait::kProtein)];
+  double& fhb = g[index_of(Trait::kFhb)];
 
   con.section_opening();
   con.free_line(" The genotypic values of the line you released are as follows:");
@@ -56,14 +59,14 @@ void release_check(Console& con, GameState& state, EntryTable& entries) {
                      int_field(entries.plantpar[e][0], 2) + " x Parent " +
                      int_field(entries.plantpar[e][1], 2));
   con.spacer();
-  con.formatted_line("       Yield [bushels/acre] = " + fixed_field(g[0], 12, 2));
-  con.formatted_line("  Protein concentration [%] = " + fixed_field(g[1], 12, 2));
-  g[2] = floored_fhb(g[2]);
-  con.formatted_line("           Fhb severity [%] = " + fixed_field(g[2], 12, 2));
+  con.formatted_line("       Yield [bushels/acre] = " + fixed_field(yield, 12, 2));
+  con.formatted_line("  Protein concentration [%] = " + fixed_field(protein, 12, 2));
+  fhb = floored_fhb(fhb);
+  con.formatted_line("           Fhb severity [%] = " + fixed_field(fhb, 12, 2));
   con.spacer();
 
-  const bool protok = meets_protein_standard(g[1]);
-  const bool fhbok = meets_fhb_standard(g[2]);
+  const bool protok = meets_protein_standard(protein);
+  const bool fhbok = meets_fhb_standard(fhb);
   const char* verdict = nullptr;
   if (protok && fhbok) {
     verdict = " The new line meets the standards for both protein and Fhb";

@@ -64,12 +64,13 @@ void start_game(Game& game) {
   load_marker_effects(game.files, g.mrkeff);
   make_f2_plants(game.con, g, game.crosses, s.stream, en);
   for (std::size_t e = 0; e < en.nplant(); ++e) {
-    en.id[e] = static_cast<std::int32_t>(e + 1);
+    en.id[e] = number_of(e);
     en.keep[e] = 1;
   }
   // The start charge is never refused in practice (at most 120 crosses) and
   // its outcome is not examined.
-  budget(game.con, static_cast<std::int32_t>(game.crosses.ncross()), 0, s.balance, s.overflag);
+  budget(game.con, static_cast<std::int32_t>(game.crosses.ncross()), TaskCode::kStartCharge,
+         s.balance, s.overflag);
 }
 
 }  // namespace

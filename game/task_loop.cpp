@@ -36,7 +36,7 @@ TaskOutcome marker_screening(Game& game) {
   s.nscreen = 0;
   for (std::size_t e = 0; e < en.nplant(); ++e) {
     const auto& par = en.plantpar[e];
-    if (en.keep[e] == 1 && CARRIER[par[0] - 1] != CARRIER[par[1] - 1]) ++s.nscreen;
+    if (en.keep[e] == 1 && CARRIER[index_of(par[0])] != CARRIER[index_of(par[1])]) ++s.nscreen;
   }
   if (!charged(game, s.nscreen)) return TaskOutcome::kRefused;
   fhbqtl(game.con, s, game.entries);
@@ -49,7 +49,7 @@ TaskOutcome genomewide_predictions(Game& game) {
   GameState& s = game.state;
   s.nkept = nkeep(game.entries.keep);
   if (!charged(game, s.nkept)) return TaskOutcome::kRefused;
-  if (s.stage == 0) {
+  if (s.stage == Stage::kF2) {
     gwsf2(game.con, game.files, game.entries);
     s.gwsf2done = 1;
   } else {
@@ -72,7 +72,9 @@ TaskOutcome inbred_lines(Game& game) {
 // Tasks 4, 5, 6: each trial, of whichever kind, takes one trial year.
 TaskOutcome trial_and_next_year(Game& game) {
   GameState& s = game.state;
-  const auto trial = s.task == 4 ? phenyldprot : s.task == 5 ? phenfhb : phen3;
+  const auto trial = s.task == TaskCode::kYieldProteinTrial ? phenyldprot
+                     : s.task == TaskCode::kFhbTrial        ? phenfhb
+                                                            : phen3;
   if (trial(game.con, game.files, s, game.entries, game.columns, game.ve) ==
       TrialOutcome::kGameEnds) {
     return TaskOutcome::kRefused;
@@ -88,19 +90,19 @@ TaskOutcome release(Game& game) {
 }
 
 struct Task {
-  std::int32_t code;
+  TaskCode code;
   TaskOutcome (*run)(Game&);
 };
 
 // The dispatch: the menu returns only these codes.
 constexpr Task kTasks[] = {
-    {1, marker_screening},
-    {2, genomewide_predictions},
-    {3, inbred_lines},
-    {4, trial_and_next_year},
-    {5, trial_and_next_year},
-    {6, trial_and_next_year},
-    {99, release},
+    {TaskCode::kMarkerScreening, marker_screening},
+    {TaskCode::kGenomewidePredictions, genomewide_predictions},
+    {TaskCode::kInbredLines, inbred_lines},
+    {TaskCode::kYieldProteinTrial, trial_and_next_year},
+    {TaskCode::kFhbTrial, trial_and_next_year},
+    {TaskCode::kThreeTraitTrial, trial_and_next_year},
+    {TaskCode::kRelease, release},
 };
 
 }  // namespace

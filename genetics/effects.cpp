@@ -32,15 +32,15 @@ float power(float x, int n) {
 
 // Class 1, class 2 and heterozygous cells of one trait: class 2 gets
 // `class2`, class 1 its negation, the heterozygote 0.
-void set_trait(QtlEffect& cells, int trait, float class2) {
-  const auto t = static_cast<std::size_t>(trait);
+void set_trait(QtlEffect& cells, Trait trait, float class2) {
+  const std::size_t t = index_of(trait);
   cells[0][t] = -static_cast<double>(class2);
   cells[1][t] = static_cast<double>(class2);
   cells[2][t] = 0.0;
 }
 
-void clear_trait(QtlEffect& cells, int trait) {
-  for (TraitValues& cell : cells) cell[static_cast<std::size_t>(trait)] = 0.0;
+void clear_trait(QtlEffect& cells, Trait trait) {
+  for (TraitValues& cell : cells) cell[index_of(trait)] = 0.0;
 }
 
 }  // namespace
@@ -54,21 +54,21 @@ void geneffects(const LocusMap& locmap, QtlEffectTable& qtleff) {
     // Markers and code 0 carry no effect; a QTL number beyond the table has
     // no row to write (the loader rejects such locus tables).
     if (q <= 0 || static_cast<std::size_t>(q) > qtleff.size()) continue;
-    QtlEffect& cells = qtleff[static_cast<std::size_t>(q) - 1];
+    QtlEffect& cells = qtleff[index_of(q)];
     const float sign = q % 2 == 1 ? 1.0F : -1.0F;
     // The allele that raises yield lowers protein and raises Fhb: class 2
     // has the signs (s, -s, s).
-    set_trait(cells, 0, sign * power(yield_ratio, q));
-    clear_trait(cells, 1);
-    clear_trait(cells, 2);
+    set_trait(cells, Trait::kYield, sign * power(yield_ratio, q));
+    clear_trait(cells, Trait::kProtein);
+    clear_trait(cells, Trait::kFhb);
     if (q % 5 != 3) continue;
     ++protein_rank;
-    set_trait(cells, 1, -(sign * power(kProteinRatio, protein_rank)));
+    set_trait(cells, Trait::kProtein, -(sign * power(kProteinRatio, protein_rank)));
     if (q >= kFhbThreshold && fhb_rank <= kFhbCountLimit) {
       ++fhb_rank;
       float f = power(kFhbRatio, fhb_rank);
       if (fhb_rank == 1) f = kMajorFactor * f;  // the first Fhb QTL met is the major gene
-      set_trait(cells, 2, sign * f);
+      set_trait(cells, Trait::kFhb, sign * f);
     }
   }
 }

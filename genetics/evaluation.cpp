@@ -48,7 +48,7 @@ GenotypicTerms::GenotypicTerms(const LocusMap& locmap, const QtlEffectTable& qtl
     const std::int32_t q = locmap[i].code;
     if (q <= 0 || static_cast<std::size_t>(q) > qtleff.size()) continue;
     mark(loci_, i);
-    effects_[i] = &qtleff[static_cast<std::size_t>(q) - 1];
+    effects_[i] = &qtleff[index_of(q)];
   }
 }
 
@@ -69,7 +69,7 @@ PredictionTerms::PredictionTerms(const LocusMap& locmap, const MarkerEffects& mr
     const std::int32_t code = locmap[i].code;
     if (code >= 0 || code < -NMRK) continue;
     mark(loci_, i);
-    const auto m = static_cast<std::size_t>(-code) - 1;
+    const std::size_t m = index_of(-code);
     effects_[i] = &mrkeff[m];
     marker_[i] = static_cast<std::int32_t>(m);
     repeated_ = repeated_ || seen[m];

@@ -60,7 +60,7 @@ class PredictionTerms {
  private:
   PackedChromatid loci_{};  // the marker rows
   std::array<const TraitValues*, NLOCI> effects_{};
-  std::array<std::int32_t, NLOCI> marker_{};  // marker number - 1 of each marker row
+  std::array<std::int32_t, NLOCI> marker_{};  // index_of(marker number) of each marker row
   bool repeated_ = false;                     // some marker stands on several rows
   const TraitValues* intercept_;
 };

@@ -33,7 +33,7 @@ void unpack_chromatid(const PackedChromatid& words, std::int32_t* codes);
 PackedPlant pack(const PlantGeno& plant);
 void unpack(const PackedPlant& packed, PlantGeno& plant);
 
-// Entries are addressed 0-based (entry ID e at index e - 1). A plant's row
+// Entries are addressed 0-based (entry ID e at index_of(e)). A plant's row
 // is read and written whole, in the packing the simulation works in.
 class GenoTable {
  public:

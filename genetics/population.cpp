@@ -59,8 +59,8 @@ void f2plant(const GenomeModel& model, const std::vector<std::array<std::int32_t
   for (std::size_t c = 0; c < crosspar.size(); ++c) {
     const std::array<std::int32_t, 2>& parents = crosspar[c];
     if (cross_start) cross_start(c, parents);
-    pack_chromatid(model.pargeno[static_cast<std::size_t>(parents[0]) - 1].data(), f1.chromatid[0]);
-    pack_chromatid(model.pargeno[static_cast<std::size_t>(parents[1]) - 1].data(), f1.chromatid[1]);
+    pack_chromatid(model.pargeno[index_of(parents[0])].data(), f1.chromatid[0]);
+    pack_chromatid(model.pargeno[index_of(parents[1])].data(), f1.chromatid[1]);
     for (std::int32_t n = 0; n < crosssize[c]; ++n, ++e) {
       plantpar[e] = parents;
       meiosis(f1, map, plant.chromatid[0], stream);

@@ -12,8 +12,10 @@ namespace tf {
 
 namespace {
 
+// The header row; its first cell names the ID column, which the read-back checks.
 constexpr std::array<std::string_view, 6> HEADER = {"Plant_ID",   "Parent_1",     "Parent_2",
                                                     "Yield_Pred", "Protein_Pred", "Fhb_Pred"};
+constexpr std::string_view kIdName = HEADER[0];
 
 }  // namespace
 
@@ -21,7 +23,7 @@ void write_f2_table(Console& con, FileChannel& files, const EntryTable& entries)
   std::string header;
   for (std::size_t i = 0; i < HEADER.size(); ++i) {
     if (i > 0) header += ',';
-    header += text_field(HEADER[i], 12);
+    header += text_field(HEADER[i], COLWIDTH);
   }
   header += '\n';
 
@@ -37,17 +39,19 @@ void write_f2_table(Console& con, FileChannel& files, const EntryTable& entries)
 
 const ReadbackLayout& f2_readback() {
   using Kind = ConsoleItem::Kind;
+  static const std::string says =
+      " first column in the header row says \"" + std::string(kIdName) + '"';
   static const ReadbackLayout layout{
-      {{8, "Plant_ID"}},
+      {header_check(kIdName)},
       " - Do NOT change or delete the header row",
       {
           {Kind::kSpacer, {}},
           {Kind::kFree, " Header row has been changed; make sure the"},
-          {Kind::kFree, " first column in the header row says \"Plant_ID\""},
+          {Kind::kFree, says},
           {Kind::kSpacer, {}},
       },
       false,
-      "Plant_ID",
+      kIdName,
   };
   return layout;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "results/results_table.h"
+#include "state/tables.h"
 #include "text/free_format.h"
 #include "text/text_format.h"
 
@@ -46,7 +47,7 @@ std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int
   std::string line;
   std::string discarded;
   for (std::size_t h = 0; h < layout.headers.size(); ++h) {
-    if (read_value(source, Item::text(discarded, 12), line) == ValueRead::kEnd) return 0;
+    if (read_value(source, Item::text(discarded, COLWIDTH), line) == ValueRead::kEnd) return 0;
   }
   std::int32_t id = 0;
   for (std::int64_t reads = 0; reads < ndata; ++reads) {
@@ -57,7 +58,7 @@ std::int64_t read_ids(LineSource& source, const ReadbackLayout& layout, std::int
         return source.lines_taken();
       case ValueRead::kValue:
         if (id >= 1 && static_cast<std::size_t>(id) <= marked.size()) {
-          marked[static_cast<std::size_t>(id) - 1] = 1;
+          marked[index_of(id)] = 1;
         }
         break;
       case ValueRead::kNull:
@@ -88,8 +89,15 @@ void print_block(Console& con, const std::vector<ConsoleItem>& block) {
 
 const ReadbackLayout& results_readback() {
   using Kind = ConsoleItem::Kind;
+  // The correction block quotes the first cell of each header row.
+  const auto quoted = [](int row, std::string_view first) {
+    return "   Row " + std::to_string(row) + ": \"" + std::string(first) + '"';
+  };
+  static const std::string row1 = quoted(1, kHeaderMark);
+  static const std::string row2 = quoted(2, kHeaderMark);
+  static const std::string row3 = quoted(3, kIdColumnName);
   static const ReadbackLayout layout{
-      {{2, "--"}, {2, "--"}, {7, "Line_ID"}},
+      {header_check(kHeaderMark), header_check(kHeaderMark), header_check(kIdColumnName)},
       " - Do NOT change or delete the 3 header rows",
       {
           {Kind::kSpacer, {}},
@@ -98,15 +106,15 @@ const ReadbackLayout& results_readback() {
           {Kind::kFree, " Header rows have been changed; make sure the"},
           {Kind::kFree, " first 3 rows have the following in the first column:"},
           {Kind::kSpacer, {}},
-          {Kind::kFree, "   Row 1: \"--\""},
-          {Kind::kFree, "   Row 2: \"--\""},
-          {Kind::kFree, "   Row 3: \"Line_ID\""},
+          {Kind::kFree, row1},
+          {Kind::kFree, row2},
+          {Kind::kFree, row3},
           {Kind::kSpacer, {}},
           {Kind::kFree, " - After making the corrections, SAVE and CLOSE the CSV file"},
           {Kind::kFree, "   then return to this window and press <Enter> to continue"},
       },
       true,
-      "Line_ID",
+      kIdColumnName,
   };
   return layout;
 }

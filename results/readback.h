@@ -51,6 +51,11 @@ struct HeaderCheck {
   std::string_view expected;
 };
 
+// The check of a header row whose first value must be `text` itself.
+constexpr HeaderCheck header_check(std::string_view text) {
+  return {static_cast<int>(text.size()), text};
+}
+
 struct ReadbackLayout {
   std::vector<HeaderCheck> headers;
   // The second of the three editing instructions, naming the header rows.

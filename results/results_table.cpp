@@ -8,9 +8,10 @@ namespace tf {
 
 namespace {
 
-// The first three cells of the locations and LSD rows.
+// The cells of the locations and LSD rows above the fixed columns.
 std::string header_cells(std::string_view third) {
-  return text_field("--", 12) + ',' + text_field("--", 12) + ',' + text_field(third, 12);
+  return text_field(kHeaderMark, COLWIDTH) + ',' + text_field(kHeaderMark, COLWIDTH) + ',' +
+         text_field(third, COLWIDTH);
 }
 
 }  // namespace
@@ -18,7 +19,7 @@ std::string header_cells(std::string_view third) {
 std::string entry_row(const EntryTable& entries, std::size_t e, const double* values,
                       std::size_t count) {
   std::string row;
-  row.reserve(13 * (count + 1));
+  row.reserve((COLWIDTH + 1) * (count + 1));
   row += int_field(entries.id[e], 6);
   row += ',';
   row += int_field(entries.plantpar[e][0], 2);
@@ -26,7 +27,7 @@ std::string entry_row(const EntryTable& entries, std::size_t e, const double* va
   row += int_field(entries.plantpar[e][1], 2);
   for (std::size_t c = 0; c < count; ++c) {
     row += ',';
-    row += fixed_field(values[c], 12, 2);
+    row += fixed_field(values[c], COLWIDTH, 2);
   }
   row += '\n';
   return row;
@@ -43,13 +44,14 @@ void output(Console& con, FileChannel& files, const EntryTable& entries,
 
   std::string locations = header_cells("[N_Locs=>]");
   std::string lsds = header_cells("[LSD(10%)=>]");
-  std::string names = text_field(columns.colhead[0], 12);
-  names += ',' + text_field(columns.colhead[1], 12);
-  names += ',' + text_field(columns.colhead[2], 12);
+  std::string names = text_field(columns.colhead[0], COLWIDTH);
+  for (std::size_t c = 1; c < NFIXEDCOL; ++c) {
+    names += ',' + text_field(columns.colhead[c], COLWIDTH);
+  }
   for (std::size_t c = 0; c < ncol; ++c) {
     locations += ',' + int_field(columns.nlocs[c], 3);
     lsds += ',' + fixed_field(columns.lsd[c], 8, 2);
-    names += ',' + text_field(columns.colhead[3 + c], 12);
+    names += ',' + text_field(columns.colhead[NFIXEDCOL + c], COLWIDTH);
   }
 
   // The file channel gathers the rows and writes them in large blocks.

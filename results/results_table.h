@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "state/tables.h"
 #include "text/console.h"
@@ -13,6 +14,12 @@ namespace tf {
 
 // The name of the file that the player edits between tasks.
 constexpr const char* kResultsFile = "Results.csv";
+
+// The first cells of the three header rows, as output writes them: the
+// locations row and the LSD row begin with this mark, the column-name row
+// with the ID column's name, COLHEAD(1).
+constexpr std::string_view kHeaderMark = "--";
+constexpr std::string_view kIdColumnName = FIXEDCOLHEAD[0];
 
 // Opens Results.csv for writing from its start; while another program holds
 // it, asks the player to close it and tries again after <Enter>.
@@ -27,7 +34,8 @@ void output(Console& con, FileChannel& files, const EntryTable& entries,
 
 // The start of an entry's row, shared by the results table and the F2
 // prediction table: ID in 6, parent 1 and parent 2 in 2 characters each.
-// `values` follow, each in 12 characters with 2 decimals; then the line feed.
+// `values` follow, each in COLWIDTH characters with 2 decimals; then the
+// line feed.
 std::string entry_row(const EntryTable& entries, std::size_t e, const double* values,
                       std::size_t count);
 

@@ -9,7 +9,7 @@
 namespace tf {
 
 void fhbqtl(Console& con, GameState& state, EntryTable& entries) {
-  const bool plants = state.stage == 0;
+  const bool plants = state.stage == Stage::kF2;
 
   con.section_opening();
   con.free_line(" Screening for Fhb major QTL ...");

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "state/fixed_data.h"
+#include "state/tables.h"
 #include "text/text_format.h"
 
 namespace tf {
@@ -41,12 +42,12 @@ bool budget(Console& con, std::int32_t nunits, std::int32_t task, float& balance
 bool budget2(Console& con, std::int32_t nkept, std::int32_t task, float& balance,
              std::int32_t& overflag, std::int32_t nloc_yp, std::int32_t nloc_fhb) {
   const float kept = static_cast<float>(nkept);
-  const float yp_plot = static_cast<float>(nloc_yp) * COST[4];
-  const float fhb_plot = static_cast<float>(nloc_fhb) * COST[5];
+  const float yp_plot = static_cast<float>(nloc_yp) * COST[TaskCode::kYieldProteinTrial];
+  const float fhb_plot = static_cast<float>(nloc_fhb) * COST[TaskCode::kFhbTrial];
   float expense = 0.0F;
-  if (task == 4) {
+  if (task == TaskCode::kYieldProteinTrial) {
     expense = yp_plot * kept;
-  } else if (task == 5) {
+  } else if (task == TaskCode::kFhbTrial) {
     expense = fhb_plot * kept;
   } else {
     expense = (yp_plot + fhb_plot) * kept;

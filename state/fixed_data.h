@@ -12,14 +12,14 @@ namespace tf {
 
 constexpr int NYEAR = 3;  // trial years 1..3
 
-// Dollars per unit, by task code: 0 a cross, 1 a marker test, 2 a prediction,
-// 3 an inbred line, 4 a yield-and-protein plot, 5 an Fhb plot.
+// Dollars per unit, indexed by TaskCode: a cross (the start charge), a marker
+// test, a prediction, an inbred line, a yield-and-protein plot, an Fhb plot.
 constexpr std::array<float, 6> COST = {25.0F, 4.0F, 20.0F, 15.0F, 42.0F, 5.0F};
 
-// CARRIER(p) at p - 1: 1 when parent line p carries allele 1 at MAJORQTL.
+// CARRIER(p) at index_of(p): 1 when parent line p carries allele 1 at MAJORQTL.
 constexpr std::array<std::int32_t, NPAR> CARRIER = {1, 0, 0, 1, 1, 1, 1, 1, 1, 0, 1, 0, 1, 1, 1};
 
-// Trait scale, by trait index - 1. SG, ZMEAN and ZSG hold the single-precision
+// Trait scale, trait t at index_of(t). SG, ZMEAN and ZSG hold the single-precision
 // numbers nearest to their decimals, widened to double; H2 is single precision.
 constexpr std::array<double, NTRAIT> SG = {static_cast<double>(7.7778F), static_cast<double>(0.75F),
                                            static_cast<double>(3.0F)};
@@ -30,7 +30,7 @@ constexpr std::array<double, NTRAIT> ZSG = {
     static_cast<double>(8.6324F), static_cast<double>(3.1975F), static_cast<double>(3.7276F)};
 constexpr std::array<double, NTRAIT> MEAN = {95.0, 13.0, 11.0};
 
-// TRAITNAME(y, t) at [y][t - 1]: y = 0 a prediction column, 1..3 the trial year.
+// TRAITNAME(y, t) at [y][index_of(t)]: y = 0 a prediction column, 1..3 the trial year.
 constexpr std::array<std::array<std::string_view, NTRAIT>, NYEAR + 1> TRAITNAME = {{
     {"Yield_Pred", "Protein_Pred", "Fhb_Pred"},
     {"Yield_Y1", "Protein_Y1", "Fhb_Y1"},

@@ -32,9 +32,9 @@ void EntryTable::create(std::size_t nplant) {
 }
 
 ResultColumns::ResultColumns() {
-  colhead[0] = text_field("Line_ID", 12);
-  colhead[1] = text_field("Parent_1", 12);
-  colhead[2] = text_field("Parent_2", 12);
+  for (std::size_t c = 0; c < FIXEDCOLHEAD.size(); ++c) {
+    colhead[c] = text_field(FIXEDCOLHEAD[c], COLWIDTH);
+  }
 }
 
 std::size_t add_value_columns(ResultColumns& columns, std::size_t count) {
@@ -46,7 +46,7 @@ std::size_t add_value_columns(ResultColumns& columns, std::size_t count) {
 
 void set_column_head(ResultColumns& columns, std::size_t c, std::string_view name,
                      std::int32_t nlocs, float lsd) {
-  columns.colhead[3 + c] = text_field(name, 12);
+  columns.colhead[NFIXEDCOL + c] = text_field(name, COLWIDTH);
   columns.nlocs[c] = nlocs;
   columns.lsd[c] = lsd;
 }

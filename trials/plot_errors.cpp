@@ -18,10 +18,10 @@ float plot_deviate(float u1, float u2) {
   return radius * static_cast<float>(std::cos(static_cast<double>(angle)));
 }
 
-float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, int trait,
+float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, Trait trait,
            const std::array<double, NTRAIT>& ve) {
-  TF_BUG_ASSERT(trait >= 1 && trait <= NTRAIT);
-  const double s = std::sqrt(ve[static_cast<std::size_t>(trait - 1)]);
+  TF_BUG_ASSERT(index_of(trait) < ve.size());
+  const double s = std::sqrt(ve[index_of(trait)]);
   for (double& mean : errmean) {
     mean = 0.0;
     for (std::int32_t j = 0; j < nloc; ++j) {

@@ -11,14 +11,14 @@
 namespace tf {
 
 // Draws one plot error per entry and location (a normal deviate of variance
-// `ve`[trait - 1]) for every entry of `errmean`, kept or dropped, and stores
+// `ve`[index_of(trait)]) for every entry of `errmean`, kept or dropped, and stores
 // each entry's mean error over the `nloc` locations in `errmean`. Takes
 // exactly 2 x entries x `nloc` uniforms from `stream`, entry by entry.
 // Returns the LSD at 10 % of the column: 1.645 x sqrt(2 x SS / (N - 1)) in
 // single precision, SS the plain sum of the squared mean errors; 0.0 for
 // fewer than two entries. A count below 1 draws nothing and leaves every
 // mean error at 0.
-float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, int trait,
+float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, Trait trait,
            const std::array<double, NTRAIT>& ve);
 
 // The LSD at 10 % from the mean errors of all entries: SS, the plain sum of

@@ -36,37 +36,39 @@ constexpr std::array<LocationPrompt, kSites> kPrompts = {{
     {"  Number of trial locations for Fhb [maximum of 4]: ", 4},
 }};
 
-// The trial of one trait: its index (1 yield, 2 protein, 3 Fhb) and the
-// location count that it is grown at.
+// The trial of one trait: the trait and the location count that it is grown at.
 struct TrialTrait {
-  int trait;
+  Trait trait;
   Site site;
 };
 
 // What the kinds of trial differ in.
 struct TrialKind {
-  std::int32_t task;               // task code, selects budget2's formula
+  TaskCode task;                   // selects budget2's formula
   std::vector<Site> prompts;       // asked in this order, all again after a refusal
   std::array<Site, 2> charged;     // counts passed to budget2
   std::vector<TrialTrait> traits;  // in column order
 };
 
 const TrialKind& yield_protein_trial() {
-  static const TrialKind kind{
-      4, {kYieldProtein}, {kYieldProtein, kYieldProtein}, {{1, kYieldProtein}, {2, kYieldProtein}}};
+  static const TrialKind kind{TaskCode::kYieldProteinTrial,
+                              {kYieldProtein},
+                              {kYieldProtein, kYieldProtein},
+                              {{Trait::kYield, kYieldProtein}, {Trait::kProtein, kYieldProtein}}};
   return kind;
 }
 
 const TrialKind& fhb_trial() {
-  static const TrialKind kind{5, {kFhb}, {kFhb, kFhb}, {{3, kFhb}}};
+  static const TrialKind kind{TaskCode::kFhbTrial, {kFhb}, {kFhb, kFhb}, {{Trait::kFhb, kFhb}}};
   return kind;
 }
 
 const TrialKind& three_trait_trial() {
-  static const TrialKind kind{6,
-                              {kYieldProtein, kFhb},
-                              {kYieldProtein, kFhb},
-                              {{1, kYieldProtein}, {2, kYieldProtein}, {3, kFhb}}};
+  static const TrialKind kind{
+      TaskCode::kThreeTraitTrial,
+      {kYieldProtein, kFhb},
+      {kYieldProtein, kFhb},
+      {{Trait::kYield, kYieldProtein}, {Trait::kProtein, kYieldProtein}, {Trait::kFhb, kFhb}}};
   return kind;
 }
 
@@ -82,9 +84,9 @@ void ask_locations(Console& con, const LocationPrompt& prompt, std::int32_t& cou
 
 // The phenotype of one line in a trial: its genotypic value plus its mean
 // plot error, protein held at 5.0 and Fhb below 0.05 shown as 0.0.
-double phenotype(int trait, double value) {
-  if (trait == 2 && value < 5.0) return 5.0;
-  if (trait == 3 && value < static_cast<double>(0.05F)) return 0.0;
+double phenotype(Trait trait, double value) {
+  if (trait == Trait::kProtein && value < 5.0) return 5.0;
+  if (trait == Trait::kFhb && value < static_cast<double>(0.05F)) return 0.0;
   return value;
 }
 
@@ -117,7 +119,7 @@ TrialOutcome run_trial(Console& con, FileChannel& files, GameState& state, Entry
     const TrialTrait& tt = kind.traits[i];
     const std::size_t c = first + i;
     const std::int32_t nloc = counts[tt.site];
-    const std::size_t t = static_cast<std::size_t>(tt.trait - 1);
+    const std::size_t t = index_of(tt.trait);
     const float lsd = nong(state.stream, entries.errmean, nloc, tt.trait, ve);
     for (std::size_t e = 0; e < entries.nplant(); ++e) {
       entries.pheno[e][c] = phenotype(tt.trait, entries.g_ri[e][t] + entries.errmean[e]);

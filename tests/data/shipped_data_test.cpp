@@ -226,7 +226,9 @@ std::vector<Line> lines_of_all_crosses(const ShippedGenome& g, int lines_per_cro
                genotypic_values(plant, g.locmap, qtleff),
                {},
                prediction(plant, g.locmap, g.mrkeff)};
-        for (std::size_t t = 0; t < NTRAIT; ++t) l.g_ri[t] = to_trait_scale(l.raw[t], t);
+        for (const Trait trait : kTraits) {
+          l.g_ri[index_of(trait)] = to_trait_scale(l.raw[index_of(trait)], trait);
+        }
         lines.push_back(l);
       }
     }

@@ -82,7 +82,7 @@ TEST(TaskLoop, RefusedChargeEndsTheGameAndChangesNothing) {
     EXPECT_NE(shown.find("          --->>> Expenses exceed remaining funds\n"), std::string::npos);
     const GameState& s = g.game.state;
     EXPECT_EQ(s.balance, c.balance);
-    EXPECT_EQ(s.stage, 0);
+    EXPECT_EQ(s.stage, Stage::kF2);
     EXPECT_EQ(s.year, 1);
     EXPECT_EQ(s.fhbdone + s.gwsf2done + s.gwsridone + s.phenodone, 0);
     EXPECT_EQ(g.dir.read("Results.csv"), "");
@@ -95,7 +95,7 @@ TEST(TaskLoop, InbredLinesAreRescaledDroppedOnesToo) {
   g.game.entries.keep[40] = 0;
   EXPECT_EQ(g.run(), -1);
   const GameState& s = g.game.state;
-  EXPECT_EQ(s.stage, 1);
+  EXPECT_EQ(s.stage, Stage::kLine);
   EXPECT_EQ(s.balance, 250000.0F - 48 * 15.0F);
   // Every plant is homozygous for allele 1, so every line keeps that genotype.
   PlantGeno plant;
@@ -119,18 +119,19 @@ TEST(TaskLoop, StateAfterEachTask) {
   struct Case {
     const char* name;
     std::string script;
-    std::int32_t stage, year, gwsf2done, gwsridone, phenodone;
+    Stage stage;
+    std::int32_t year, gwsf2done, gwsridone, phenodone;
   };
   // Every table is read back as written: one <Enter> after each.
   const Case cases[] = {
-      {"task 2 in the F2 stage", "2\n\n", 0, 1, 1, 0, 0},
-      {"task 3", "3\n", 1, 1, 0, 0, 0},
-      {"task 2 in the line stage", "3\n2\n\n", 1, 1, 0, 1, 0},
-      {"task 4", "3\n4\n1\n\n", 1, 2, 0, 0, 1},
-      {"task 5", "3\n5\n1\n\n", 1, 2, 0, 0, 1},
-      {"task 6", "3\n6\n1\n1\n\n", 1, 2, 0, 0, 1},
-      {"three trials", "3\n4\n1\n\n5\n1\n\n6\n1\n1\n\n", 1, 4, 0, 0, 1},
-      {"task 2 in both stages", "2\n\n3\n2\n\n", 1, 1, 1, 1, 0},
+      {"task 2 in the F2 stage", "2\n\n", Stage::kF2, 1, 1, 0, 0},
+      {"task 3", "3\n", Stage::kLine, 1, 0, 0, 0},
+      {"task 2 in the line stage", "3\n2\n\n", Stage::kLine, 1, 0, 1, 0},
+      {"task 4", "3\n4\n1\n\n", Stage::kLine, 2, 0, 0, 1},
+      {"task 5", "3\n5\n1\n\n", Stage::kLine, 2, 0, 0, 1},
+      {"task 6", "3\n6\n1\n1\n\n", Stage::kLine, 2, 0, 0, 1},
+      {"three trials", "3\n4\n1\n\n5\n1\n\n6\n1\n1\n\n", Stage::kLine, 4, 0, 0, 1},
+      {"task 2 in both stages", "2\n\n3\n2\n\n", Stage::kLine, 1, 1, 1, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -149,7 +150,7 @@ TEST(TaskLoop, StateAfterEachTask) {
 TEST(TaskLoop, ReleaseEndsTheGame) {
   SmallGame g("99\n7\nexit\n");
   GameState& s = g.game.state;
-  s.stage = 1;
+  s.stage = Stage::kLine;
   s.phenodone = 1;
   s.year = 2;
   for (auto& v : g.game.entries.g_ri) v = {95.0, 11.0, 4.0};

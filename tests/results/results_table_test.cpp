@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <cstring>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "support/scripted_game.h"
+#include "text/internal_error.h"
 #include "text/fatal.h"
 #include "text/text_format.h"
 
@@ -142,6 +144,17 @@ TEST(Output, ShorterTableLeavesNothingOfTheOldFile) {
             "--          ,--          ,[LSD(10%)=>],    1.00\n"
             "Line_ID     ,Parent_1    ,Parent_2    ,Fhb_Y1      \n"
             "     2, 3,12,        0.00\n");
+}
+
+TEST(Output, ColumnCountOutsideTheTableIsRefusedBeforeAnythingIsWritten) {
+  for (const std::int32_t ncol : {-1, MAXCOL + 1}) {
+    SCOPED_TRACE(ncol);
+    ScriptedGame g(1);
+    g.set_results("as saved\n");
+    g.game.columns.ncol = ncol;
+    EXPECT_THROW(output(g.con, g.files, g.game.entries, g.game.columns), InternalError);
+    EXPECT_EQ(g.results(), "as saved\n");
+  }
 }
 
 const std::string kCloseIt =

@@ -21,7 +21,7 @@ std::string screen(const std::string& count_line) {
 TEST(Fhbqtl, DropsKeptEntriesByStageAndStatus) {
   struct Case {
     const char* name;
-    std::int32_t stage;
+    Stage stage;
     std::vector<std::int32_t> keep;
     std::vector<std::int32_t> status;
     std::vector<std::int32_t> kept;
@@ -29,37 +29,37 @@ TEST(Fhbqtl, DropsKeptEntriesByStageAndStatus) {
   };
   const std::vector<Case> cases = {
       {"F2: only status 2 stays",
-       0,
+       Stage::kF2,
        {1, 1, 1, 1},
        {2, 1, 0, 2},
        {1, 4},
        "  Number of F2 plants kept =      2"},
       {"F2: all status 2, nothing dropped",
-       0,
+       Stage::kF2,
        {1, 0, 1},
        {2, 2, 2},
        {1, 3},
        "  Number of F2 plants kept =      2"},
       {"F2: entries not kept are not looked at",
-       0,
+       Stage::kF2,
        {0, 1, 2},
        {0, 2, 1},
        {2},
        "  Number of F2 plants kept =      1"},
       {"lines: status 0 dropped, 2 kept",
-       1,
+       Stage::kLine,
        {1, 1, 1, 0, 3},
        {0, 2, 2, 2, 0},
        {2, 3},
        "  Number of lines kept =      2"},
       {"lines: an F2-only status 1 stays",
-       1,
+       Stage::kLine,
        {1, 1},
        {1, 0},
        {1},
        "  Number of lines kept =      1"},
-      {"F2: no entries", 0, {}, {}, {}, "  Number of F2 plants kept =      0"},
-      {"lines: no entries", 1, {}, {}, {}, "  Number of lines kept =      0"},
+      {"F2: no entries", Stage::kF2, {}, {}, {}, "  Number of F2 plants kept =      0"},
+      {"lines: no entries", Stage::kLine, {}, {}, {}, "  Number of lines kept =      0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -67,9 +67,9 @@ TEST(Fhbqtl, DropsKeptEntriesByStageAndStatus) {
     g.game.state.stage = c.stage;
     g.game.entries.keep = c.keep;
     // The other stage's status would give the opposite answer.
-    g.game.entries.fhbstat_f2.assign(c.keep.size(), c.stage == 0 ? 0 : 2);
-    g.game.entries.fhbstat_ri.assign(c.keep.size(), c.stage == 1 ? 0 : 2);
-    (c.stage == 0 ? g.game.entries.fhbstat_f2 : g.game.entries.fhbstat_ri) = c.status;
+    g.game.entries.fhbstat_f2.assign(c.keep.size(), c.stage == Stage::kF2 ? 0 : 2);
+    g.game.entries.fhbstat_ri.assign(c.keep.size(), c.stage == Stage::kLine ? 0 : 2);
+    (c.stage == Stage::kF2 ? g.game.entries.fhbstat_f2 : g.game.entries.fhbstat_ri) = c.status;
     const std::vector<std::int32_t> dropped_before = c.keep;
 
     fhbqtl(g.con, g.game.state, g.game.entries);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "state/tables.h"
 #include "support/dialogue.h"
 
 namespace tf {
@@ -15,10 +16,10 @@ TEST(Account, StartChargeAndRefusedChargeLines) {
   ScriptedConsole sc;
   float balance = 250000.0F;
   std::int32_t overflag = -1;
-  budget(sc.con, 4, 0, balance, overflag);
+  budget(sc.con, 4, TaskCode::kStartCharge, balance, overflag);
   EXPECT_EQ(overflag, 0);
   EXPECT_EQ(balance, 249900.0F);
-  budget(sc.con, 100000, 1, balance, overflag);  // 400000 dollars of marker tests
+  budget(sc.con, 100000, TaskCode::kMarkerScreening, balance, overflag);  // 400000 dollars
   EXPECT_EQ(overflag, 1);
   EXPECT_EQ(balance, 249900.0F);
   EXPECT_EQ(sc.out.str(),
@@ -36,7 +37,8 @@ TEST(Account, TrialChargesShowTwoDecimals) {
   ScriptedConsole sc;
   float balance = 250000.0F;
   std::int32_t overflag = -1;
-  EXPECT_TRUE(budget2(sc.con, 40, 4, balance, overflag, 5, 5));  // 8400 dollars
+  // 40 entries at 5 yield-and-protein locations: 8400 dollars.
+  EXPECT_TRUE(budget2(sc.con, 40, TaskCode::kYieldProteinTrial, balance, overflag, 5, 5));
   EXPECT_EQ(overflag, 0);
   EXPECT_EQ(sc.out.str(), "   \n          --->>> Remaining balance: $    241600.00\n   \n");
   EXPECT_EQ(balance, 241600.0F);
@@ -50,7 +52,9 @@ TEST(Account, TrialExpenseByTask) {
     float expense;
   };
   // 40 kept entries, 5 yield-and-protein and 2 Fhb locations.
-  const Case cases[] = {{4, 5, 5, 8400.0F}, {5, 2, 2, 400.0F}, {6, 5, 2, 8800.0F}};
+  const Case cases[] = {{TaskCode::kYieldProteinTrial, 5, 5, 8400.0F},
+                        {TaskCode::kFhbTrial, 2, 2, 400.0F},
+                        {TaskCode::kThreeTraitTrial, 5, 2, 8800.0F}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.task);
     ScriptedConsole sc;
@@ -73,11 +77,11 @@ TEST(Account, ChargesAtTheEdges) {
     std::string shown;
   };
   const Case cases[] = {
-      {"an expense equal to the balance is charged to 0", 120.0F, 30, 1, 0, 0.0F,
-       "   \n          --->>> Remaining balance: $           0.\n   \n"},
-      {"zero units are charged and reported", 250000.0F, 0, 0, 0, 250000.0F,
+      {"an expense equal to the balance is charged to 0", 120.0F, 30, TaskCode::kMarkerScreening, 0,
+       0.0F, "   \n          --->>> Remaining balance: $           0.\n   \n"},
+      {"zero units are charged and reported", 250000.0F, 0, TaskCode::kStartCharge, 0, 250000.0F,
        "   \n          --->>> Remaining balance: $      250000.\n   \n"},
-      {"one dollar short is refused", 119.0F, 30, 1, 1, 119.0F,
+      {"one dollar short is refused", 119.0F, 30, TaskCode::kMarkerScreening, 1, 119.0F,
        "   \n          --->>> Expenses exceed remaining funds\n"
        "                    Balance:  $         119.\n"
        "                    Expenses: $         120.\n   \n"},

@@ -50,7 +50,7 @@ TEST(Nong, OneLocationGivesEachEntryItsSinglePlotError) {
   RandomStream stream = seeded(-17);
   RandomStream copy = stream;
   std::vector<double> errmean(6, 99.0);
-  nong(stream, errmean, 1, 3, kVe);
+  nong(stream, errmean, 1, Trait::kFhb, kVe);
   const double s = std::sqrt(kVe[2]);
   for (std::size_t e = 0; e < errmean.size(); ++e) {
     const float u1 = ran2(copy);  // drawn first
@@ -63,7 +63,7 @@ TEST(Nong, MeanOverLocationsInDoublePrecision) {
   RandomStream stream = seeded(-4);
   RandomStream copy = stream;
   std::vector<double> errmean(3);
-  nong(stream, errmean, 4, 1, kVe);
+  nong(stream, errmean, 4, Trait::kYield, kVe);
   const double s = std::sqrt(kVe[0]);
   for (std::size_t e = 0; e < errmean.size(); ++e) {
     double sum = 0.0;
@@ -86,7 +86,7 @@ TEST(Nong, DrawsTwoUniformsPerEntryAndLocation) {
     RandomStream stream = seeded(-321);
     RandomStream expected = stream;
     std::vector<double> errmean(c.entries);
-    nong(stream, errmean, c.nloc, 2, kVe);
+    nong(stream, errmean, c.nloc, Trait::kProtein, kVe);
     for (std::size_t i = 0; i < 2 * c.entries * static_cast<std::size_t>(c.nloc); ++i) {
       ran2(expected);
     }
@@ -99,7 +99,7 @@ TEST(Nong, LsdFromThePlainSumOfSquaresOfAllEntries) {
     SCOPED_TRACE(::testing::Message() << n << " entries");
     RandomStream stream = seeded(-99);
     std::vector<double> errmean(n);
-    const float lsd = nong(stream, errmean, 2, 1, kVe);
+    const float lsd = nong(stream, errmean, 2, Trait::kYield, kVe);
     double ss = 0.0;
     for (const double m : errmean) ss += m * m;
     const double expected = 1.645 * std::sqrt(2.0 * ss / static_cast<double>(n - 1));
@@ -120,24 +120,24 @@ TEST(Lsd10, SumOfSquaresRoundedToSinglePrecisionAfterEachEntry) {
 TEST(Nong, ReturnsTheLsdOfItsMeanErrors) {
   RandomStream stream = seeded(-5);
   std::vector<double> errmean(7);
-  const float lsd = nong(stream, errmean, 3, 2, kVe);
+  const float lsd = nong(stream, errmean, 3, Trait::kProtein, kVe);
   EXPECT_EQ(lsd, lsd10(errmean));
 }
 
 TEST(Nong, FewerThanTwoEntriesGiveLsdZero) {
   RandomStream stream = seeded(-8);
   std::vector<double> one(1);
-  EXPECT_EQ(nong(stream, one, 3, 1, kVe), 0.0F);
+  EXPECT_EQ(nong(stream, one, 3, Trait::kYield, kVe), 0.0F);
   EXPECT_NE(one[0], 0.0);
   std::vector<double> none;
-  EXPECT_EQ(nong(stream, none, 3, 1, kVe), 0.0F);
+  EXPECT_EQ(nong(stream, none, 3, Trait::kYield, kVe), 0.0F);
 }
 
 TEST(Nong, NoLocationsDrawNothingAndLeaveZeroErrors) {
   RandomStream stream = seeded(-8);
   const RandomStream before = stream;
   std::vector<double> errmean(4, 1.5);
-  EXPECT_EQ(nong(stream, errmean, 0, 1, kVe), 0.0F);
+  EXPECT_EQ(nong(stream, errmean, 0, Trait::kYield, kVe), 0.0F);
   EXPECT_EQ(errmean, std::vector<double>(4, 0.0));
   expect_same_state(stream, before);
 }
@@ -146,8 +146,8 @@ TEST(Nong, EachCallContinuesTheStream) {
   RandomStream stream = seeded(-12);
   std::vector<double> first(5);
   std::vector<double> second(5);
-  nong(stream, first, 2, 1, kVe);
-  nong(stream, second, 2, 1, kVe);
+  nong(stream, first, 2, Trait::kYield, kVe);
+  nong(stream, second, 2, Trait::kYield, kVe);
   EXPECT_NE(first, second);
 }
 

@@ -57,7 +57,7 @@ TrialOutcome run(Trial trial, ScriptedGame& t) {
 // Five lines, the second dropped, with the plot error variances of the game.
 void five_lines(ScriptedGame& t) {
   Game& game = t.game;
-  game.state.stage = 1;
+  game.state.stage = Stage::kLine;
   game.state.stream.idum = -251;
   game.ve = {241.97669653443972, 0.75, 53.999998658895514};
   for (std::size_t e = 0; e < 5; ++e) {
@@ -243,9 +243,9 @@ TEST_F(TrialTest, PhenotypesOfEveryEntryWithTheFloors) {
   std::array<std::vector<double>, 3> errors;
   std::array<float, 3> lsd{};
   const std::array<std::int32_t, 3> nloc = {2, 2, 3};
-  for (int t = 0; t < 3; ++t) {
+  for (std::size_t t = 0; t < 3; ++t) {
     errors[t].resize(5);
-    lsd[t] = nong(copy, errors[t], nloc[t], t + 1, g.game.ve);
+    lsd[t] = nong(copy, errors[t], nloc[t], kTraits[t], g.game.ve);
     EXPECT_EQ(g.game.columns.lsd[t], lsd[t]);
     EXPECT_GT(lsd[t], 0.0F);
   }

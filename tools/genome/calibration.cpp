@@ -54,7 +54,9 @@ Figures compute_figures(const std::vector<LineValues>& lines, int crosses) {
   std::vector<int> total(static_cast<std::size_t>(crosses), 0), wins(total);
   for (const LineValues& l : lines) {
     TraitValues scaled{};
-    for (std::size_t t = 0; t < NTRAIT; ++t) scaled[t] = to_trait_scale(l.raw[t], t);
+    for (const Trait trait : kTraits) {
+      scaled[index_of(trait)] = to_trait_scale(l.raw[index_of(trait)], trait);
+    }
     ++total[static_cast<std::size_t>(l.cross)];
     if (meets_standards(scaled)) ++wins[static_cast<std::size_t>(l.cross)];
   }

@@ -11,8 +11,8 @@ std::vector<Cross> all_crosses() {
 
 PlantGeno make_f1(const ParentGenotypes& pargeno, const Cross& cross) {
   PlantGeno f1;
-  f1.chromatid[0] = pargeno[static_cast<std::size_t>(cross[0] - 1)];
-  f1.chromatid[1] = pargeno[static_cast<std::size_t>(cross[1] - 1)];
+  f1.chromatid[0] = pargeno[index_of(cross[0])];
+  f1.chromatid[1] = pargeno[index_of(cross[1])];
   return f1;
 }
 
@@ -33,7 +33,7 @@ std::array<std::int8_t, NMRK> marker_scores(const PlantGeno& plant, const LocusM
     if (code >= 0) continue;
     const int a = plant.chromatid[0][static_cast<std::size_t>(i)];
     const int b = plant.chromatid[1][static_cast<std::size_t>(i)];
-    score[static_cast<std::size_t>(-code - 1)] = a == 1 && b == 1 ? -1 : (a == 2 && b == 2 ? 1 : 0);
+    score[index_of(-code)] = a == 1 && b == 1 ? -1 : (a == 2 && b == 2 ? 1 : 0);
   }
   return score;
 }

@@ -25,7 +25,7 @@ PlantGeno make_f1(const ParentGenotypes& pargeno, const Cross& cross);
 void make_line(const PlantGeno& f1, const RecombinationMap& map, RandomStream& stream,
                PlantGeno& line);
 
-// The scores of an inbred line's markers, indexed by marker number - 1:
+// The scores of an inbred line's markers, marker m at index_of(m):
 // -1 for 1/1, +1 for 2/2 (0 for heterozygous).
 std::array<std::int8_t, NMRK> marker_scores(const PlantGeno& plant, const LocusMap& locmap);
 

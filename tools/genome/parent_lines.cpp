@@ -77,7 +77,7 @@ class Drawer {
  private:
   // QTLEFF of allele `a` (1 or 2) at QTL q on trait t (0-based).
   double effect(int q, int a, int t) const {
-    return qtleff_[static_cast<std::size_t>(q - 1)][static_cast<std::size_t>(a - 1)][t];
+    return qtleff_[index_of(q)][index_of(a)][static_cast<std::size_t>(t)];
   }
   void set(int p, int row, int allele) {
     pargeno_[static_cast<std::size_t>(p)][static_cast<std::size_t>(row)] = allele;

@@ -15,7 +15,7 @@ namespace tf {
 // Beta(a, a) share, and the allele goes to the parents that stand furthest
 // from their profile (with some noise, so that the lines also differ at random).
 struct ParentDesign {
-  std::array<TraitValues, NPAR> profile{};  // trait scale, parent p at p - 1
+  std::array<TraitValues, NPAR> profile{};  // trait scale, parent p at index_of(p)
   double yield_share_shape = 1.0;
   double protein_share_shape = 1.0;
   double fhb_share_shape = 1.0;

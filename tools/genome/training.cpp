@@ -29,8 +29,9 @@ MarkerEffects train_marker_effects(const LocusMap& locmap, const QtlEffectTable&
       scores.push_back(marker_scores(line, locmap));
       const TraitValues g = genotypic_values(line, locmap, qtleff);
       TraitValues y{};
-      for (std::size_t t = 0; t < NTRAIT; ++t) {
-        y[t] = to_trait_scale(g[t], t) + std::sqrt(error_of_mean[t]) * draw_normal(stream);
+      for (const Trait trait : kTraits) {
+        const std::size_t t = index_of(trait);
+        y[t] = to_trait_scale(g[t], trait) + std::sqrt(error_of_mean[t]) * draw_normal(stream);
       }
       values.push_back(y);
     }

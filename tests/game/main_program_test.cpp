@@ -7,11 +7,13 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "support/dialogue.h"
 
@@ -29,6 +31,7 @@ const std::string kBanner =
     "   \n";
 
 TEST(MainProgram, BannerAndResultsResetWhateverTheFileHeld) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   for (const std::string& before : {std::string(), std::string(100000, 'x') + "\n"}) {
     SCOPED_TRACE(before.size());
     TempDir dir;
@@ -59,6 +62,7 @@ const std::string kCloseResults =
 // read-only) is asked to be closed, as often as it takes; then the game goes
 // on. Run as a user whom the permissions bind.
 TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   dir.write("Results.csv", "old contents\n");
   namespace fs = std::filesystem;
@@ -87,6 +91,7 @@ TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
 // A Results.csv that is no regular file (here a FIFO) and may not be written
 // is asked to be closed like any other; the game goes on once it is gone.
 TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   namespace fs = std::filesystem;
   const fs::path results = dir.path() / "Results.csv";
@@ -107,6 +112,7 @@ TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
 }
 
 TEST(MainProgram, ResultsNameThatIsAFolder) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   std::filesystem::create_directory(dir.path() / "Results.csv");
   const auto run = run_program(dir, "\n");
@@ -125,6 +131,7 @@ namespace tf {
 namespace {
 
 TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   dir.write("Crosses.csv", "1,2,10\n3,16,5\n");
   const auto run = run_program(dir, "\nend\n");
@@ -148,6 +155,7 @@ TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
 // A last fragment of console input that <Enter> never ended is the end of
 // the input: at an Enter wait and at an answer prompt alike.
 TEST(MainProgram, LastFragmentWithoutALineFeedIsTheEndOfInput) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   struct Case {
     const char* crosses;
     const char* input;
@@ -209,6 +217,7 @@ test::RunResult run_with_memory_limit(const TempDir& dir, const std::string& inp
 // Files are read line by line: a Crosses.csv far larger than the memory
 // left beside the cross tables still reaches the check of the crosses.
 TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
   {
@@ -226,6 +235,7 @@ TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
 // Memory that runs out outside the table groups (here a single line of
 // 400 MB) ends the run with the report, never with an abort.
 TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
   // A sparse file: 400 MB of zero bytes and no line feed, taking no disk.
@@ -261,8 +271,8 @@ std::string system_report(int error, const std::string& operation) {
 TEST(MainProgram, WorkingFolderThatIsGoneFailsAtTheFirstOpen) {
   TempDir dir;
   const std::string gone = (dir.path() / "gone").string();
-  const auto run = run_shell(dir, "mkdir '" + gone + "' && cd '" + gone + "' && rmdir '" + gone +
-                                      "' && exec < /dev/null");
+  const auto run = run_shell(
+      dir, "mkdir '" + gone + "' && cd '" + gone + "' && rmdir '" + gone + "' && exec < /dev/null");
   EXPECT_EQ(run.out, kBanner);
   EXPECT_EQ(run.err, system_report(ENOENT, "Opening Results.csv on the file channel"));
   EXPECT_EQ(run.status, 255);
@@ -309,6 +319,7 @@ TEST(MainProgram, SmallAddressSpacesNeverAbort) {
 }
 
 TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   dir.write("Crosses.csv", "1,2,10\n");
   const auto run = run_program(dir, "\n");
@@ -318,6 +329,41 @@ TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
             "? No such file or directory\n"
             "? Opening zForbidden.csv on the file channel\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
+}
+
+// A folder with the shipped genome files and two crosses of `plants` each.
+void small_game(const TempDir& dir, int plants = 30) {
+  dir.add_genome_files();
+  const std::string size = std::to_string(plants);
+  dir.write("Crosses.csv", "1,2," + size + "\n4,5," + size + "\n");
+}
+
+// The clock is frozen, and the seed is -(minute + second) of it: the built
+// program plays the game that the same seed gives in-process, and another
+// minute and second give another game.
+TEST(MainProgram, FrozenClockGivesTheSeedOfItsMinuteAndSecond) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
+  struct Case {
+    const char* clock;
+    std::int32_t seed;
+  };
+  std::vector<std::string> tables;
+  for (const Case& c : {Case{"2026-12-10 10:05:07", -12}, Case{"2031-03-01 22:48:59", -107}}) {
+    SCOPED_TRACE(c.clock);
+    TempDir program;
+    TempDir in_process;
+    small_game(program);
+    small_game(in_process);
+    const std::string input = "\n2\n\n";  // the F2 predictions, a table of the seed's plants
+    const auto run = run_program(program, input, c.clock);
+    const auto expected = test::run_in_process(in_process, input, c.seed);
+    EXPECT_EQ(run.status, expected.status);
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(run.err, expected.err);
+    tables.push_back(program.read("Results.csv"));
+    EXPECT_EQ(tables.back(), in_process.read("Results.csv"));
+  }
+  EXPECT_NE(tables[0], tables[1]);
 }
 
 }  // namespace

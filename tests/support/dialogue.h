@@ -1,6 +1,7 @@
 // Test support: a console on scripted input, a temporary working folder, a
 // game in-process, and a run of the built program with the clock frozen (the
-// last only where a POSIX shell and faketime run: not on Windows).
+// last only where a POSIX shell runs, not on Windows, and where faketime's
+// library was found).
 #pragma once
 
 #include <cstdint>
@@ -102,11 +103,25 @@ struct RunResult {
   std::string err;
 };
 
-// Runs the built program in `dir` with `input` on standard input, under
-// faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
+// Whether runs of the built program can have their clock frozen (faketime's
+// library was found at configuration and is still there). This and the
+// declarations down to unprivileged_wrapper are defined in program_run.cpp,
+// which is not built on Windows.
+bool frozen_clock_available();
+
+// The first statement of a test that runs the built program under a frozen
+// clock: without faketime's library the test is skipped.
+#define TF_SKIP_WITHOUT_FROZEN_CLOCK()                                                \
+  do {                                                                                \
+    if (!::tf::test::frozen_clock_available()) {                                      \
+      GTEST_SKIP() << "faketime's library was not found at configuration: no frozen " \
+                      "clock for the built program";                                  \
+    }                                                                                 \
+  } while (false)
+
+// Runs the built program in `dir` with `input` on standard input, its clock
+// frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC) by faketime's library.
 // `wrapper` goes in front of the program (for instance a change of user).
-// This and the declarations down to unprivileged_wrapper are defined in
-// program_run.cpp, which is not built on Windows.
 RunResult run_program(const TempDir& dir, const std::string& input,
                       const std::string& clock = "2026-12-10 10:05:07",
                       const std::string& wrapper = "");

@@ -1,5 +1,5 @@
 // Runs of the built program through the shell under a frozen clock: built
-// only where a POSIX shell and faketime run.
+// only where a POSIX shell runs; the clock needs faketime's library.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "support/dialogue.h"
@@ -20,6 +21,15 @@ namespace tf::test {
 
 std::string unprivileged_wrapper() {
   return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+}
+
+bool frozen_clock_available() {
+#ifdef TF_FAKETIME_LIBRARY
+  std::error_code ec;
+  return std::filesystem::exists(TF_FAKETIME_LIBRARY, ec);
+#else
+  return false;
+#endif
 }
 
 namespace {
@@ -50,14 +60,34 @@ std::string reachable_binary() {
   return copy.string();
 }
 
+// What goes in front of the program to freeze its clock at `clock`:
+// faketime's library preloaded, set through `env` for the program alone and
+// not for the shell or the wrapper. Preloaded this way the library makes its
+// shared state only under a name that is free and runs without it
+// otherwise: nothing that earlier runs left in the system stops a run.
+std::string frozen_clock([[maybe_unused]] const std::string& clock) {
+#ifdef TF_FAKETIME_LIBRARY
+  if (frozen_clock_available()) {
+#ifdef __APPLE__
+    const std::string preload =
+        "DYLD_INSERT_LIBRARIES='" TF_FAKETIME_LIBRARY "' DYLD_FORCE_FLAT_NAMESPACE=1";
+#else
+    const std::string preload = "LD_PRELOAD='" TF_FAKETIME_LIBRARY "'";
+#endif
+    return "env TZ=UTC FAKETIME='" + clock + "' " + preload;
+  }
+#endif
+  throw std::logic_error("no frozen clock here: the test should have been skipped");
+}
+
 // The shell command of a run in `dir`, its output into .stdout and .stderr.
 std::string program_command(const TempDir& dir, const std::string& clock,
                             const std::string& wrapper) {
   const std::string binary = wrapper.empty() ? std::string(TF_BINARY) : reachable_binary();
-  // faketime preloads its library ahead of the sanitizers' runtime; the
+  // faketime's library is loaded ahead of the sanitizers' runtime; the
   // sanitizer build accepts that order.
-  return "cd '" + dir.path().string() + "' && TZ=UTC ASAN_OPTIONS=verify_asan_link_order=0 " +
-         wrapper + " faketime -f '" + clock + "' '" + binary + "' > .stdout 2> .stderr";
+  return "cd '" + dir.path().string() + "' && ASAN_OPTIONS=verify_asan_link_order=0 " + wrapper +
+         " " + frozen_clock(clock) + " '" + binary + "' > .stdout 2> .stderr";
 }
 
 RunResult collect(const TempDir& dir, int raw) {

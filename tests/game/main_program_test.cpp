@@ -331,6 +331,8 @@ TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
 }
 
+const std::string kClock = "2026-12-10 10:05:07";
+
 // A folder with the shipped genome files and two crosses of `plants` each.
 void small_game(const TempDir& dir, int plants = 30) {
   dir.add_genome_files();
@@ -364,6 +366,51 @@ TEST(MainProgram, FrozenClockGivesTheSeedOfItsMinuteAndSecond) {
     EXPECT_EQ(tables.back(), in_process.read("Results.csv"));
   }
   EXPECT_NE(tables[0], tables[1]);
+}
+
+// A write past the file-size limit is refused, not the end of the process
+// by a signal: a table (held by the C library until the close, or written
+// at once) and the console output sent to a file under the limit each end
+// the run with the whole report of that write. The file cut by the limit
+// holds the start of what the unlimited run wrote.
+TEST(MainProgram, WriteRefusedByTheFileSizeLimitEndsTheRunWithTheReport) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
+  struct Case {
+    const char* name;
+    int plants;
+    std::string input;
+    const char* operation;
+    bool console;  // the limit is met by standard output, else by Results.csv
+  };
+  std::string invalid_choices = "\n";
+  for (int i = 0; i < 200; ++i) invalid_choices += "0\n";
+  const Case cases[] = {
+      {"a table of 3 kB", 30, "\n2\n\n", "Writing Results.csv on the file channel", false},
+      {"a table of 21 kB", 200, "\n2\n\n", "Writing Results.csv on the file channel", false},
+      {"the console", 30, invalid_choices, "Writing to the console", true},
+  };
+  // 1 or 2 kB, as the shell counts blocks: the console output up to the
+  // table stays below it.
+  const std::string limit = "sh -c 'ulimit -f 2; exec \"$0\" \"$@\"'";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir unlimited;
+    TempDir dir;
+    small_game(unlimited, c.plants);
+    small_game(dir, c.plants);
+    const auto limited_file = [&c](const test::RunResult& run, const TempDir& folder) {
+      return c.console ? run.out : folder.read("Results.csv");
+    };
+    const auto whole = run_program(unlimited, c.input);
+    const auto run = run_program(dir, c.input, kClock, limit);
+    EXPECT_EQ(run.status, 255);
+    EXPECT_EQ(run.err, system_report(EFBIG, c.operation));
+    const std::string cut = limited_file(run, dir);
+    const std::string whole_cut = limited_file(whole, unlimited);
+    EXPECT_LT(cut.size(), whole_cut.size());
+    EXPECT_EQ(cut, whole_cut.substr(0, cut.size()));
+    EXPECT_EQ(run.out, whole.out.substr(0, run.out.size()));
+  }
 }
 
 }  // namespace

@@ -7,12 +7,14 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/dialogue.h"
@@ -411,6 +413,40 @@ TEST(MainProgram, WriteRefusedByTheFileSizeLimitEndsTheRunWithTheReport) {
     EXPECT_EQ(cut, whole_cut.substr(0, cut.size()));
     EXPECT_EQ(run.out, whole.out.substr(0, run.out.size()));
   }
+}
+
+// Standard input that another program left non-blocking: every read waits
+// until its line has arrived, one given in two parts too, and the game
+// goes to its end as on input that blocks.
+TEST(MainProgram, NonBlockingInputIsWaitedFor) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
+  TempDir blocking;
+  TempDir nonblocking;
+  small_game(blocking);
+  small_game(nonblocking);
+  const auto expected = run_program(blocking, "\n3\n4\n1\n\n99\n5\n\n");
+  ASSERT_EQ(expected.status, 0) << expected.err;
+  // Each line is typed once the program waits for it; the pauses give the
+  // reads their turns to find the pipe empty.
+  const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
+  const std::vector<test::Step> steps = {
+      {"Press <Enter> to continue", 1, "", pause},
+      {"Task : ", 1, "3", pause},
+      {"Task : ", 2, "4", pause},
+      {"Number of trial locations for yield and protein", 1, "1", pause},
+      {"press <Enter> to continue", 1, "", pause},
+      {"Task : ", 3, "9", pause, false},  // "99" in two parts
+      {"Task : ", 3, "9", pause},
+      {"of selected line : ", 1, "5", pause},
+      {"Press <Enter> to EXIT", 1, "", pause},
+  };
+  const auto run =
+      test::run_program_steps(nonblocking, steps, kClock, "", test::Stdin::kNonBlocking);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, expected.out);
+  EXPECT_NE(run.out.find("  Press <Enter> to EXIT\n"), std::string::npos);
+  EXPECT_EQ(nonblocking.read("Results.csv"), blocking.read("Results.csv"));
 }
 
 }  // namespace

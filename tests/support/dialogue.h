@@ -128,18 +128,26 @@ RunResult run_program(const TempDir& dir, const std::string& input,
 
 // A line typed into the running program once its output holds `after` at
 // least `times` times; `before` runs just before it is typed (the player
-// closing a file, say).
+// closing a file, say). Without `line_end` the text is typed without its
+// line feed, and the line goes on in the next step.
 struct Step {
   std::string after;
   int times = 1;
   std::string text;
   std::function<void()> before = {};
+  bool line_end = true;
 };
 
-// Runs the built program as `run_program` does, typing `steps` one by one.
+// The standard input of a run: a pipe as it comes, or one left non-blocking
+// (by another program, say), whose reads answer "try again" while the pipe
+// is empty.
+enum class Stdin { kBlocking, kNonBlocking };
+
+// Runs the built program as `run_program` does, with a pipe on standard
+// input into which `steps` are typed one by one.
 RunResult run_program_steps(const TempDir& dir, const std::vector<Step>& steps,
                             const std::string& clock = "2026-12-10 10:05:07",
-                            const std::string& wrapper = "");
+                            const std::string& wrapper = "", Stdin mode = Stdin::kBlocking);
 
 // The command that runs a program as a user whom file permissions bind, or
 // "" when this process is such a user already.

@@ -126,22 +126,30 @@ void FileChannel::write(std::string_view text) {
 
 void FileChannel::flush_buffer() {
   if (buffer_.empty()) return;
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size()) {
-    const int write_errno = last_error();
-    std::fclose(out_);
-    out_ = nullptr;
-    open_ = false;
-    throw FatalIoError::system(write_errno, operation("Writing"));
-  }
+  errno = 0;
+  if (std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size()) fail_write();
   buffer_.clear();
+}
+
+void FileChannel::fail_write() {
+  const int write_errno = last_error();
+  std::fclose(out_);
+  out_ = nullptr;
+  open_ = false;
+  throw FatalIoError::system(write_errno, operation("Writing"));
 }
 
 void FileChannel::close() {
   if (out_ != nullptr) {
     flush_buffer();
+    // The C library's own buffer is written here, so that a refused write
+    // (a full disk, the file-size limit) is reported as the write it is.
+    errno = 0;
+    if (std::fflush(out_) != 0) fail_write();
     std::FILE* out = out_;
     out_ = nullptr;
     open_ = false;
+    errno = 0;
     if (std::fclose(out) != 0) throw FatalIoError::system(last_error(), operation("Closing"));
     return;
   }

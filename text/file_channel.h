@@ -65,6 +65,8 @@ class FileChannel {
   // on every system alike, before the C library sees it.
   std::FILE* open_named(const std::string& name, const char* mode);
   void flush_buffer();
+  // Closes the file after a refused write and throws the write's report.
+  [[noreturn]] void fail_write();
   std::string operation(const char* verb) const;
 
   std::filesystem::path dir_;

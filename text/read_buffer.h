@@ -16,7 +16,9 @@ class ReadBuffer : public std::streambuf {
  public:
   // How much one read of the C library asks for: a whole block (a file), or
   // no more than one line (the console, where a block would wait for input
-  // that the player has not typed yet).
+  // that the player has not typed yet). A line read also waits on input
+  // that another program left non-blocking, where the system answers "try
+  // again" until the input is there.
   enum class Reads { kBlocks, kLines };
 
   // `in` stays open and is the caller's to close; `operation` is the third

@@ -28,6 +28,11 @@ std::FILE* prepared_stdin() {
   // like any other, rather than a silent end of the process.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+#ifdef SIGXFSZ
+  // Likewise a write past the file-size limit fails (EFBIG) and is reported,
+  // rather than ending the process.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   return stdin;
 }
 

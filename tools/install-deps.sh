@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building the game needs when it is missing:
 #   tools/install-deps.sh play|test [DEBIAN_PACKAGE...]
-# play: cmake, a C++ compiler, make or ninja; test: also GoogleTest and
-# faketime. Further Debian packages named after the mode (CI's extra
-# compilers) are installed along with them.
+# play: cmake, a C++ compiler, make or ninja; test: also GoogleTest, and
+# faketime's library where it can be installed. Further Debian packages
+# named after the mode (CI's extra compilers) are installed along with them.
 # It installs with apt-get, as root or through sudo. Without apt-get, or
-# without root and sudo, it stops and names what to install.
+# without root and sudo, it stops and names what to install; faketime's
+# library alone it only names, as the tests that need it are then skipped.
 # Written for bash 3.2 as well (macOS): no associative arrays, no empty arrays.
 set -euo pipefail
 
@@ -45,19 +46,37 @@ gtest_found() {
   return 1
 }
 
+# faketime's preload library where Debian (multiarch), Fedora and Homebrew
+# put it.
+faketime_found() {
+  local lib
+  for lib in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib64/faketime/libfaketime.so.1 \
+    /usr/lib/faketime/libfaketime.so.1 /usr/local/lib/faketime/libfaketime.1.dylib \
+    "${HOMEBREW_PREFIX:-/opt/homebrew}"/lib/faketime/libfaketime.1.dylib; do
+    [ -e "$lib" ] && return 0
+  done
+  return 1
+}
+
 deb_installed() {
   has dpkg-query && dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'
 }
 
 # missing: what is missing, as a person names it; packages: the Debian
-# packages that bring it.
+# packages that bring it. wanted: what is missing but not needed.
 add() {
   missing="${missing:+$missing, }$1"
   packages="$packages $2"
 }
 
+want() {
+  wanted="${wanted:+$wanted, }$1"
+  packages="$packages $2"
+}
+
 check() {
   missing=""
+  wanted=""
   packages=""
   cmake_recent || add "cmake $cmake_major.$cmake_minor or newer" cmake
   local cxx="${CXX:-}"
@@ -75,7 +94,7 @@ check() {
   has make || has ninja || add "make (or ninja)" make
   if [ "$mode" = test ]; then
     gtest_found || add GoogleTest libgtest-dev
-    has faketime || add faketime faketime
+    faketime_found || want "faketime's library (libfaketime)" libfaketime
     # Run as root, one test drops its privileges with setpriv.
     if [ "$(id -u)" = 0 ] && [ "$(uname -s)" = Linux ] && ! has setpriv; then
       add setpriv util-linux
@@ -101,16 +120,29 @@ stop() {
   exit 1
 }
 
-check
-if [ -z "$missing" ]; then exit 0; fi
+# Names what is wanted but missing, and goes on without it.
+without_wanted() {
+  [ -z "$wanted" ] ||
+    echo "Not found: $wanted. The tests that run the built game under a frozen clock are skipped." >&2
+}
 
-has apt-get || stop "This script installs packages only with apt-get."
+# Where nothing can be installed, only what is needed stops the script.
+cannot_install() {
+  without_wanted
+  [ -z "$missing" ] || stop "$1"
+  exit 0
+}
+
+check
+if [ -z "$missing$wanted" ]; then exit 0; fi
+
+has apt-get || cannot_install "This script installs packages only with apt-get."
 if [ "$(id -u)" = 0 ]; then
   sudo=""
 elif has sudo; then
   sudo="sudo"
 else
-  stop "Installing them needs root or sudo."
+  cannot_install "Installing them needs root or sudo."
 fi
 
 echo "Installing with apt-get:$packages" >&2
@@ -122,3 +154,4 @@ echo "Installing with apt-get:$packages" >&2
 
 check
 [ -z "$missing" ] || stop "They are still missing after apt-get install."
+without_wanted

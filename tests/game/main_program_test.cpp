@@ -7,11 +7,15 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "support/dialogue.h"
 
@@ -29,6 +33,7 @@ const std::string kBanner =
     "   \n";
 
 TEST(MainProgram, BannerAndResultsResetWhateverTheFileHeld) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   for (const std::string& before : {std::string(), std::string(100000, 'x') + "\n"}) {
     SCOPED_TRACE(before.size());
     TempDir dir;
@@ -59,6 +64,7 @@ const std::string kCloseResults =
 // read-only) is asked to be closed, as often as it takes; then the game goes
 // on. Run as a user whom the permissions bind.
 TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   dir.write("Results.csv", "old contents\n");
   namespace fs = std::filesystem;
@@ -88,6 +94,7 @@ TEST(MainProgram, ResultsFileThatMayNotBeWrittenIsAskedToBeClosed) {
 // A Results.csv that is no regular file (here a FIFO) and may not be written
 // is asked to be closed like any other; the game goes on once it is gone.
 TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   namespace fs = std::filesystem;
   const fs::path results = dir.path() / "Results.csv";
@@ -109,6 +116,7 @@ TEST(MainProgram, RefusedResultsFileOfAnotherKindIsAskedToBeClosed) {
 }
 
 TEST(MainProgram, ResultsNameThatIsAFolder) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   std::filesystem::create_directory(dir.path() / "Results.csv");
   const auto run = run_built_program(dir, "\n");
@@ -127,6 +135,7 @@ namespace tf {
 namespace {
 
 TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   dir.write("Crosses.csv", "1,2,10\n3,16,5\n");
   const auto run = run_built_program(dir, "\nend\n");
@@ -150,6 +159,7 @@ TEST(MainProgram, InvalidCrossesEndTheGameBeforeAnyDataFile) {
 // A last fragment of console input that <Enter> never ended is the end of
 // the input: at an Enter wait and at an answer prompt alike.
 TEST(MainProgram, LastFragmentWithoutALineFeedIsTheEndOfInput) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   struct Case {
     const char* crosses;
     const char* input;
@@ -211,6 +221,7 @@ test::RunResult run_with_memory_limit(const TempDir& dir, const std::string& inp
 // Files are read line by line: a Crosses.csv far larger than the memory
 // left beside the cross tables still reaches the check of the crosses.
 TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
   {
@@ -229,6 +240,7 @@ TEST(MainProgram, HugeCrossesFileIsReadWithinBoundedMemory) {
 // 400 MB of Crosses.csv) ends the run with the report of that read, never
 // with an abort.
 TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   if (memory_limit_unavailable()) GTEST_SKIP() << "no address-space limit here";
   TempDir dir;
   // A sparse file: 400 MB of zero bytes and no line feed, taking no disk.
@@ -313,6 +325,7 @@ TEST(MainProgram, SmallAddressSpacesNeverAbort) {
 }
 
 TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   dir.write("Crosses.csv", "1,2,10\n");
   const auto run = run_built_program(dir, "\n");
@@ -322,6 +335,122 @@ TEST(MainProgram, MissingDataFileEndsTheRunWithoutCreatingIt) {
             "? No such file or directory\n"
             "? Opening zForbidden.csv on the file channel\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "zForbidden.csv"));
+}
+
+const std::string kClock = "2026-12-10 10:05:07";
+
+// A folder with the shipped genome files and two crosses of `plants` each.
+void small_game(const TempDir& dir, int plants = 30) {
+  dir.add_genome_files();
+  const std::string size = std::to_string(plants);
+  dir.write("Crosses.csv", "1,2," + size + "\n4,5," + size + "\n");
+}
+
+// The clock is frozen, and the seed is -(minute + second) of it: the built
+// program plays the game that the same seed gives in-process, and another
+// minute and second give another game.
+TEST(MainProgram, FrozenClockGivesTheSeedOfItsMinuteAndSecond) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
+  struct Case {
+    const char* clock;
+    std::int32_t seed;
+  };
+  std::vector<std::string> tables;
+  for (const Case& c : {Case{"2026-12-10 10:05:07", -12}, Case{"2031-03-01 22:48:59", -107}}) {
+    SCOPED_TRACE(c.clock);
+    TempDir program;
+    TempDir in_process;
+    small_game(program);
+    small_game(in_process);
+    const std::string input = "\n2\n\n";  // the F2 predictions, a table of the seed's plants
+    const auto run = run_built_program(program, input, c.clock);
+    const auto expected = test::run_in_process(in_process, input, c.seed);
+    EXPECT_EQ(run.status, expected.status);
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(run.err, expected.err);
+    tables.push_back(program.read("Results.csv"));
+    EXPECT_EQ(tables.back(), in_process.read("Results.csv"));
+  }
+  EXPECT_NE(tables[0], tables[1]);
+}
+
+// A write past the file-size limit is refused, not the end of the process
+// by a signal: a table (held by the C library until the close, or written
+// at once) and the console output sent to a file under the limit each end
+// the run with the whole report of that write. The file cut by the limit
+// holds the start of what the unlimited run wrote.
+TEST(MainProgram, WriteRefusedByTheFileSizeLimitEndsTheRunWithTheReport) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
+  struct Case {
+    const char* name;
+    int plants;
+    std::string input;
+    const char* operation;
+    bool console;  // the limit is met by standard output, else by Results.csv
+  };
+  std::string invalid_choices = "\n";
+  for (int i = 0; i < 200; ++i) invalid_choices += "0\n";
+  const Case cases[] = {
+      {"a table of 3 kB", 30, "\n2\n\n", "Writing Results.csv on the file channel", false},
+      {"a table of 21 kB", 200, "\n2\n\n", "Writing Results.csv on the file channel", false},
+      {"the console", 30, invalid_choices, "Writing to the console", true},
+  };
+  // 1 or 2 kB, as the shell counts blocks: the console output up to the
+  // table stays below it.
+  const std::string limit = "sh -c 'ulimit -f 2; exec \"$0\" \"$@\"'";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir unlimited;
+    TempDir dir;
+    small_game(unlimited, c.plants);
+    small_game(dir, c.plants);
+    const auto limited_file = [&c](const test::RunResult& run, const TempDir& folder) {
+      return c.console ? run.out : folder.read("Results.csv");
+    };
+    const auto whole = run_built_program(unlimited, c.input);
+    const auto run = run_built_program(dir, c.input, kClock, limit);
+    EXPECT_EQ(run.status, 255);
+    EXPECT_EQ(run.err, system_report(EFBIG, c.operation));
+    const std::string cut = limited_file(run, dir);
+    const std::string whole_cut = limited_file(whole, unlimited);
+    EXPECT_LT(cut.size(), whole_cut.size());
+    EXPECT_EQ(cut, whole_cut.substr(0, cut.size()));
+    EXPECT_EQ(run.out, whole.out.substr(0, run.out.size()));
+  }
+}
+
+// Standard input that another program left non-blocking: every read waits
+// until its line has arrived, one given in two parts too, and the game
+// goes to its end as on input that blocks.
+TEST(MainProgram, NonBlockingInputIsWaitedFor) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
+  TempDir blocking;
+  TempDir nonblocking;
+  small_game(blocking);
+  small_game(nonblocking);
+  const auto expected = run_built_program(blocking, "\n3\n4\n1\n\n99\n5\n\n");
+  ASSERT_EQ(expected.status, 0) << expected.err;
+  // Each line is typed once the program waits for it; the pauses give the
+  // reads their turns to find the pipe empty.
+  const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
+  const std::vector<test::Step> steps = {
+      {"Press <Enter> to continue", 1, "", pause},
+      {"Task : ", 1, "3", pause},
+      {"Task : ", 2, "4", pause},
+      {"Number of trial locations for yield and protein", 1, "1", pause},
+      {"press <Enter> to continue", 1, "", pause},
+      {"Task : ", 3, "9", pause, false},  // "99" in two parts
+      {"Task : ", 3, "9", pause},
+      {"of selected line : ", 1, "5", pause},
+      {"Press <Enter> to EXIT", 1, "", pause},
+  };
+  const auto run =
+      test::run_built_program_steps(nonblocking, steps, kClock, "", test::Stdin::kNonBlocking);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, expected.out);
+  EXPECT_NE(run.out.find("  Press <Enter> to EXIT\n"), std::string::npos);
+  EXPECT_EQ(nonblocking.read("Results.csv"), blocking.read("Results.csv"));
 }
 
 }  // namespace

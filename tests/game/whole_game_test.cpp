@@ -35,6 +35,7 @@ const std::string kYieldPrompt =
 const std::string kFhbPrompt = "  Number of trial locations for Fhb [maximum of 4]: ";
 
 TEST(WholeGame, ThroughTaskThreeToTheNextMenu) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   const auto run = play("1,2,30\n4,10,20\n", "\n3\n", dir);
   EXPECT_EQ(run.status, 255);  // the input ends at the next menu
@@ -57,6 +58,7 @@ TEST(WholeGame, ThroughTaskThreeToTheNextMenu) {
 }
 
 TEST(WholeGame, ReleaseOfAGameWithoutEntries) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   // No crosses: task 3 and a trial of no lines cost nothing, then the release.
   const auto run = play("", "\n3\n4\n1\n\n99\nexit\n", dir);
@@ -71,6 +73,7 @@ TEST(WholeGame, ReleaseOfAGameWithoutEntries) {
 }
 
 TEST(WholeGame, EveryTaskOnce) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   const std::string input =
       "\n"
@@ -114,6 +117,7 @@ TEST(WholeGame, EveryTaskOnce) {
 }
 
 TEST(WholeGame, TaskThreeRefusedAfterTheF2Predictions) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   // 7,200 plants: the F2 predictions cost 144,000 dollars, the lines 108,000.
   const auto run =
@@ -135,6 +139,7 @@ TEST(WholeGame, TaskThreeRefusedAfterTheF2Predictions) {
 }
 
 TEST(WholeGame, TrialPromptsAskAgain) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   const std::string input =
       "\n3\n"
@@ -163,6 +168,7 @@ TEST(WholeGame, TrialPromptsAskAgain) {
 }
 
 TEST(WholeGame, RefusedTrialAsksForFewerLocationsThenEndsAtTheSmallest) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   TempDir dir;
   // 6,000 lines leave 159,925 dollars: 12 locations cost 3,024,000 and one
   // location 252,000, so no count can pass.
@@ -186,6 +192,7 @@ TEST(WholeGame, RefusedTrialAsksForFewerLocationsThenEndsAtTheSmallest) {
 // as a user whom the permissions bind): the task is charged and drawn once,
 // the player is asked to close the file, and the table is written when it is.
 TEST(WholeGame, ResultsHeldOpenAtTheF2TableAndAtATrial) {
+  TF_SKIP_WITHOUT_FROZEN_CLOCK();
   namespace fs = std::filesystem;
   TempDir dir;
   dir.add_genome_files();

@@ -202,6 +202,30 @@ TEST(Meiosis, LessThanOneCentimorganNeverRecombines) {
   EXPECT_LT(from2, 150);
 }
 
+// Past about 2218 cM between neighbours the single-precision power of the
+// fraction overflows, and plain arithmetic would give inf / inf, never a
+// crossover: the limit 0.5 stands there, and the loci segregate freely.
+TEST(Meiosis, GapPastThePowerRangeSegregatesFreely) {
+  // 2219 cM, just past the range, then 100,000 cM more.
+  const RecombinationMap map(locus_map_from({{1, 1, 0}, {2, 1, 22190}, {3, 1, 1022190}}));
+  EXPECT_TRUE(std::isinf(std::pow(2.71828F, 4.0F * 22.19F)));
+  const PlantGeno plant = fixture::uniform_plant(1, 2);
+  RandomStream stream = seeded(-77);
+  constexpr int kGametes = 4000;
+  int recombinant[3] = {0, 0, 0};
+  for (int n = 0; n < kGametes; ++n) {
+    Gamete gamete;
+    meiosis(plant, map, gamete, stream);
+    for (int j = 1; j < 3; ++j) recombinant[j] += gamete[j] != gamete[j - 1] ? 1 : 0;
+  }
+  for (int j = 1; j < 3; ++j) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(map.fraction(j), 0.5F);
+    // Half of the gametes, give or take six standard deviations (32).
+    EXPECT_NEAR(recombinant[j], kGametes / 2, 190);
+  }
+}
+
 TEST(Meiosis, HomozygousPlantGivesItself) {
   const RecombinationMap map(fixture::random_locus_map(3));
   std::mt19937 rng(4);

@@ -1,6 +1,7 @@
 // Test support: a console on scripted input, a temporary working folder, a
 // game in-process, and a run of the built program with the clock frozen (the
-// last only where a POSIX shell and faketime run: not on Windows).
+// last only where a POSIX shell runs, not on Windows, and where faketime's
+// library was found).
 #pragma once
 
 #include <cstdint>
@@ -102,8 +103,24 @@ struct RunResult {
   std::string err;
 };
 
-// Runs the built program in `dir` with `input` on standard input, under
-// faketime frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC).
+// Whether runs of the built program can have their clock frozen (faketime's
+// library was found at configuration and is still there). This and the
+// declarations down to unprivileged_wrapper are defined in program_run.cpp,
+// which is not built on Windows.
+bool frozen_clock_available();
+
+// The first statement of a test that runs the built program under a frozen
+// clock: without faketime's library the test is skipped.
+#define TF_SKIP_WITHOUT_FROZEN_CLOCK()                                                \
+  do {                                                                                \
+    if (!::tf::test::frozen_clock_available()) {                                      \
+      GTEST_SKIP() << "faketime's library was not found at configuration: no frozen " \
+                      "clock for the built program";                                  \
+    }                                                                                 \
+  } while (false)
+
+// Runs the built program in `dir` with `input` on standard input, its clock
+// frozen at `clock` ("YYYY-MM-DD HH:MM:SS", TZ=UTC) by faketime's library.
 // `wrapper` goes in front of the program (for instance a change of user).
 // This and the declarations down to unprivileged_wrapper are defined in
 // program_run.cpp, which is not built on Windows.
@@ -113,18 +130,27 @@ RunResult run_built_program(const TempDir& dir, const std::string& input,
 
 // A line typed into the running program once its output holds `after` at
 // least `times` times; `before` runs just before it is typed (the player
-// closing a file, say).
+// closing a file, say). Without `line_end` the text is typed without its
+// line feed, and the line goes on in the next step.
 struct Step {
   std::string after;
   int times = 1;
   std::string text;
   std::function<void()> before = {};
+  bool line_end = true;
 };
 
-// Runs the built program as `run_built_program` does, typing `steps` one by one.
+// The standard input of a run: a pipe as it comes, or one left non-blocking
+// (by another program, say), whose reads answer "try again" while the pipe
+// is empty.
+enum class Stdin { kBlocking, kNonBlocking };
+
+// Runs the built program as `run_built_program` does, with a pipe on standard
+// input into which `steps` are typed one by one.
 RunResult run_built_program_steps(const TempDir& dir, const std::vector<Step>& steps,
                                   const std::string& clock = "2026-12-10 10:05:07",
-                                  const std::string& wrapper = "");
+                                  const std::string& wrapper = "",
+                                  Stdin mode = Stdin::kBlocking);
 
 // The command that runs a program as a user whom file permissions bind, or
 // "" when this process is such a user already.

@@ -46,15 +46,16 @@ TEST(FileChannel, FileLargerThanAWriteBlockIsWrittenAndReadBackWhole) {
   EXPECT_EQ(back, text);
 }
 
-// Where the device behind a name takes no bytes, the failure is reported at
-// the write of a full block, or at the close for the last part.
+// Where the device behind a name takes no bytes, the failure is reported as
+// the write it is: of a full block, or of the last part when the file is
+// closed.
 TEST(FileChannel, WriteAndCloseThatFailAreFatal) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   struct Case {
     std::size_t bytes;
     const char* operation;
   };
-  for (const Case& c : {Case{10, "Closing full.csv on the file channel"},
+  for (const Case& c : {Case{10, "Writing full.csv on the file channel"},
                         Case{3u << 20, "Writing full.csv on the file channel"}}) {
     SCOPED_TRACE(c.bytes);
     TempDir dir;

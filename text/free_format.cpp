@@ -279,7 +279,7 @@ class Scanner {
   static constexpr long long kMaxCount = std::numeric_limits<std::int32_t>::max();
 
   LineSource* source_;
-  std::string* held_;      // the line read from the source
+  std::string* held_;  // the line read from the source
   std::size_t text_length_;
   std::string_view line_;  // the line being read
   std::size_t pos_ = 0;

@@ -39,8 +39,7 @@ class LineSource {
 
   // `operation`: the third line of the fatal report for a read of this
   // source.
-  LineSource(std::streambuf& in, std::string operation,
-             LastFragment last = LastFragment::kIsLine)
+  LineSource(std::streambuf& in, std::string operation, LastFragment last = LastFragment::kIsLine)
       : in_(&in), operation_(std::move(operation)), last_(last) {}
   LineSource(std::istream& in, std::string operation, LastFragment last = LastFragment::kIsLine)
       : LineSource(*in.rdbuf(), std::move(operation), last) {}

@@ -248,9 +248,8 @@ TEST(MainProgram, MemoryExhaustedOutsideTheTableGroupsEndsTheRunWithTheReport) {
   std::filesystem::resize_file(dir.path() / "Crosses.csv", 400u << 20);
   const auto run = run_with_memory_limit(dir, "\n");
   EXPECT_EQ(run.status, 255);
-  EXPECT_EQ(run.err,
-            "? System Error:\n? " + std::string(std::strerror(ENOMEM)) +
-                "\n? Reading Crosses.csv on the file channel\n");
+  EXPECT_EQ(run.err, "? System Error:\n? " + std::string(std::strerror(ENOMEM)) +
+                         "\n? Reading Crosses.csv on the file channel\n");
 }
 
 // Runs the built program through the shell as `command_tail` says (its

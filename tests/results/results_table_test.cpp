@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "support/scripted_game.h"
-#include "text/internal_error.h"
 #include "text/fatal.h"
+#include "text/internal_error.h"
 #include "text/text_format.h"
 
 namespace tf {

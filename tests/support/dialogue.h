@@ -149,8 +149,7 @@ enum class Stdin { kBlocking, kNonBlocking };
 // input into which `steps` are typed one by one.
 RunResult run_built_program_steps(const TempDir& dir, const std::vector<Step>& steps,
                                   const std::string& clock = "2026-12-10 10:05:07",
-                                  const std::string& wrapper = "",
-                                  Stdin mode = Stdin::kBlocking);
+                                  const std::string& wrapper = "", Stdin mode = Stdin::kBlocking);
 
 // The command that runs a program as a user whom file permissions bind, or
 // "" when this process is such a user already.

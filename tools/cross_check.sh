@@ -198,6 +198,16 @@ cmake --build "$xbuild" --target package >"$work/package.log" 2>&1 || {
 archive_game=release
 archive_from="$root/tools/cross/games/$archive_game"
 clock="2026-12-10 10:05:07"
+# The archive's game and the Linux one on that clock: faketime's library
+# preloaded into them (and into wine's processes), as the tests run the game;
+# the faketime command would make a semaphore named after its process id,
+# which a killed run can leave behind to fail the next one of that id.
+faketime_lib=""
+for lib in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib64/faketime/libfaketime.so.1; do
+  [ -e "$lib" ] && faketime_lib="$lib" && break
+done
+[ -n "$faketime_lib" ] || fail "faketime's library (libfaketime) missing"
+frozen() { env TZ=UTC FAKETIME="$clock" LD_PRELOAD="$faketime_lib" "$@"; }
 problems=""
 package="$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$xbuild/CPackConfig.cmake")"
 [ -n "$package" ] || fail "no CPACK_PACKAGE_FILE_NAME in $xbuild/CPackConfig.cmake"
@@ -224,12 +234,12 @@ wineserver -p
 wineboot >/dev/null 2>&1 || fail "wineboot could not start wine's services"
 export NO_FAKE_STAT=1
 archive_status=0
-(cd "$unpacked" && TZ=UTC faketime -f "$clock" wine ./tillerfold.exe \
+(cd "$unpacked" && frozen wine ./tillerfold.exe \
   <"$work/archive-input.txt" >out.txt 2>err.txt) || archive_status=$?
 native="$work/linux/archive"
 game_folder "$native" "$archive_from"
 native_status=0
-(cd "$native" && TZ=UTC faketime -f "$clock" "$root/$build/tillerfold" \
+(cd "$native" && frozen "$root/$build/tillerfold" \
   <"$work/archive-input.txt" >out.txt 2>err.txt) || native_status=$?
 grep -qF -- "$(cat "$archive_from/expect")" "$native/out.txt" ||
   problems+=" the Linux game did not reach: $(cat "$archive_from/expect");"

@@ -33,15 +33,17 @@ bool LineSource::next_line(std::string& line) {
       }
     }
   } catch (const std::bad_alloc&) {
-    // The line could not grow: its storage goes first, so that the report
-    // can be made.
-    std::string().swap(line);
-    throw FatalIoError::system(ENOMEM, operation_);
+    memory_exhausted(line);
   }
   // The input ended inside a line.
   if (last_ == LastFragment::kIsEnd) return false;
   ++lines_taken_;
   return true;
+}
+
+void LineSource::memory_exhausted(std::string& line) const {
+  std::string().swap(line);
+  throw FatalIoError::system(ENOMEM, operation_);
 }
 
 Item Item::integer(std::int32_t& target) {
@@ -326,8 +328,7 @@ ReadOutcome read_items(LineSource& source, std::string& line, std::vector<Item>&
   try {
     return read_lines(source, line, items);
   } catch (const std::bad_alloc&) {
-    std::string().swap(line);
-    throw FatalIoError::system(ENOMEM, source.operation());
+    source.memory_exhausted(line);
   }
 }
 

@@ -53,6 +53,10 @@ class LineSource {
 
   const std::string& operation() const { return operation_; }
 
+  // Memory ran out inside a read of this source: lets the held `line` go,
+  // so that the report can be made, and throws the report of the read.
+  [[noreturn]] void memory_exhausted(std::string& line) const;
+
  private:
   std::streambuf* in_;
   std::string operation_;

@@ -202,11 +202,9 @@ clock="2026-12-10 10:05:07"
 # preloaded into them (and into wine's processes), as the tests run the game;
 # the faketime command would make a semaphore named after its process id,
 # which a killed run can leave behind to fail the next one of that id.
-faketime_lib=""
-for lib in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib64/faketime/libfaketime.so.1; do
-  [ -e "$lib" ] && faketime_lib="$lib" && break
-done
-[ -n "$faketime_lib" ] || fail "faketime's library (libfaketime) missing"
+# The library is the one the Linux build found for its tests.
+faketime_lib="$(sed -n 's/^TF_FAKETIME_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")"
+[ -e "$faketime_lib" ] || fail "faketime's library (libfaketime) missing"
 frozen() { env TZ=UTC FAKETIME="$clock" LD_PRELOAD="$faketime_lib" "$@"; }
 problems=""
 package="$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$xbuild/CPackConfig.cmake")"

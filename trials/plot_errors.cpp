@@ -3,8 +3,6 @@
 #include <cmath>
 #include <cstddef>
 
-#include "text/internal_error.h"
-
 namespace tf {
 
 float plot_deviate(float u1, float u2) {
@@ -20,7 +18,6 @@ float plot_deviate(float u1, float u2) {
 
 float nong(RandomStream& stream, std::vector<double>& errmean, std::int32_t nloc, Trait trait,
            const std::array<double, NTRAIT>& ve) {
-  TF_BUG_ASSERT(index_of(trait) < ve.size());
   const double s = std::sqrt(ve[index_of(trait)]);
   for (double& mean : errmean) {
     mean = 0.0;
